@@ -1,0 +1,1 @@
+#include "app/SettingsRecords.h"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The text encoding a String carries. Literals are UTF-8; bytes read from a file carry none.
+enum class Encoding : uint8_t { None, UTF8 };
+
+// A text value: bytes plus an encoding. Character counts (Len, Mid) read UTF-8 text by code point;
+// a byte that does not start a valid UTF-8 sequence counts as one character of its own, so that no
+// byte sequence makes these operations fail. Text without an encoding counts one character a byte.
+class String {
+public:
+    String() = default;
+    String(const char* utf8)
+        : m_bytes(utf8 ? utf8 : "")
+        , m_encoding(Encoding::UTF8)
+    {
+    }
+    String(std::string_view utf8)
+        : m_bytes(utf8)
+        , m_encoding(Encoding::UTF8)
+    {
+    }
+    String(std::string bytes, Encoding encoding)
+        : m_bytes(std::move(bytes))
+        , m_encoding(encoding)
+    {
+    }
+    static String fromBytes(std::string bytes) { return String(std::move(bytes), Encoding::None); }
+
+    const std::string& bytes() const noexcept { return m_bytes; }
+    Encoding encoding() const noexcept { return m_encoding; }
+    size_t byteLength() const noexcept { return m_bytes.size(); }
+    bool isEmpty() const noexcept { return m_bytes.empty(); }
+    const char* c_str() const noexcept { return m_bytes.c_str(); }
+
+    // `=` ignores letter case.
+    friend bool operator==(const String& a, const String& b);
+    friend String operator+(const String& a, const String& b);
+    String& operator+=(const String& other);
+
+private:
+    std::string m_bytes;
+    Encoding m_encoding = Encoding::UTF8;
+};
+
+// Byte for byte (mode 0): -1, 0 or 1, like the strings' bytes compared as unsigned.
+int32_t StrComp(const String& a, const String& b, int32_t mode);
+// Characters, not bytes.
+int32_t Len(const String& s);
+// `length` characters from the 1-based `start`; a start below 1 counts as 1, a negative length as
+// "to the end".
+String Mid(const String& s, int32_t start, int32_t length = -1);
+// The source with the first occurrence of `find`, found regardless of letter case, replaced.
+String Replace(const String& source, const String& find, const String& replacement);
+// The 1-based character position of `find` in `source`, regardless of case; 0 when absent.
+int32_t InStr(const String& source, const String& find);
+
+// Case-insensitive comparison for names (property and event names, control lookups).
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+} // namespace fw

@@ -1,0 +1,1 @@
+// The platform library's sources; each service has its own pair of files.

@@ -1,0 +1,196 @@
+#include "app/SettingsRecords.h"
+#include "framework/ClassRecord.h"
+#include "framework/SetProperties.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace fw;
+
+namespace {
+
+// A record literal with its embedded zero bytes.
+template<size_t N>
+std::string bytes(const char (&literal)[N])
+{
+    return std::string(literal, N - 1);
+}
+
+// The property types as the framework's classes register them, written out here independently of the
+// records, so that decoding checks the records against the types rather than against themselves.
+std::string typeOf(std::string_view name)
+{
+    static const std::map<std::string, std::string, std::less<>> types = [] {
+        std::map<std::string, std::string, std::less<>> t;
+        for (auto n : { "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame",
+                 "MacProcID", "Index", "Left", "Top", "TabPanelIndex", "ColumnCount", "HeadingIndex",
+                 "GridLinesHorizontal", "GridLinesVertical", "DefaultRowHeight", "_ScrollWidth", "_ScrollOffset",
+                 "TextSize", "SelectionType", "Mode", "Period", "TabIndex", "CaptionAlign", "CaptionPlacement",
+                 "CaptionDelta", "IconAlign", "IconDX", "IconDY", "Bevel", "HasMenu", "MenuValue", "ButtonType" })
+            t[n] = "i4";
+        for (auto n : { "Composite", "HasBackColor", "Visible", "FullScreen", "MenuBarVisible", "CloseButton",
+                 "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "LockLeft", "LockTop", "LockRight",
+                 "LockBottom", "AutoDeactivate", "Enabled", "HasHeading", "UseFocusRing", "ScrollbarHorizontal",
+                 "ScrollBarVertical", "Bold", "Italic", "Underline", "Hierarchical", "EnableDrag",
+                 "EnableDragReorder", "RequiresSelection", "ColumnsResizable", "AutoHideScrollbars", "Go", "Value",
+                 "AcceptFocus" })
+            t[n] = "b";
+        for (auto n : { "BackColor", "cellcolor" })
+            t[n] = "c";
+        for (auto n : { "Title", "BalloonHelp", "Name", "HelpTag", "ColumnWidths", "InitialValue", "TextFont",
+                 "DataSource", "DataField", "InitialParent", "Caption" })
+            t[n] = "s";
+        return t;
+    }();
+    auto found = types.find(name);
+    return found == types.end() ? std::string() : found->second;
+}
+
+struct RecordCase {
+    const char* name;
+    std::string_view bytes;
+    size_t length;
+    size_t entries;
+};
+
+TEST(SettingsRecords, EachDecodesFromFirstByteToLast)
+{
+    const RecordCase cases[] = {
+        { "Window1", SettingsRecords::Window1, 293, 22 },
+        { "CustomCellListbox1", SettingsRecords::CustomCellListbox1, 664, 44 },
+        { "Class21", SettingsRecords::Class21, 24, 3 },
+        { "BevelButton1", SettingsRecords::BevelButton1, 437, 35 },
+        { "BevelButton2", SettingsRecords::BevelButton2, 437, 35 },
+        { "BevelButton3", SettingsRecords::BevelButton3, 437, 35 },
+    };
+    for (const RecordCase& c : cases) {
+        EXPECT_EQ(c.bytes.size(), c.length) << c.name;
+        const auto entries = decodeSettingsRecord(c.bytes, typeOf);
+        EXPECT_EQ(entries.size(), c.entries) << c.name;
+    }
+}
+
+TEST(SettingsRecords, TimerRecordIsTheWorkedExample)
+{
+    const std::string expected("Mode \0\0\0\0Period \0\0\0\x64Go \0", 24);
+    EXPECT_EQ(std::string(SettingsRecords::Class21), expected);
+}
+
+TEST(SettingsRecords, StringsColoursAndNegativeNumbersHaveTheirWidths)
+{
+    const std::string window(SettingsRecords::Window1);
+    EXPECT_NE(window.find(bytes("Title \0\0\0\x0AIDE Script")), std::string::npos);
+    EXPECT_NE(window.find("BackColor \xE8\xE8\xE8Title "), std::string::npos); // three bytes, then the next name
+    EXPECT_NE(window.find(bytes("BalloonHelp \0\0\0\0MacProcID \0\0\0\0")), std::string::npos);
+    const std::string list(SettingsRecords::CustomCellListbox1);
+    EXPECT_NE(list.find(bytes("Index \x80\0\0\0")), std::string::npos);
+    EXPECT_NE(list.find("HeadingIndex \xFF\xFF\xFF\xFF"), std::string::npos);
+    EXPECT_NE(list.find("_ScrollWidth \xFF\xFF\xFF\xFF"), std::string::npos);
+    EXPECT_EQ(list.substr(list.size() - 13), bytes("cellcolor \0\0\0"));
+}
+
+TEST(SettingsRecords, DecodedValuesMatchTheTables)
+{
+    std::map<std::string, PropertyValue> window;
+    for (auto& e : decodeSettingsRecord(SettingsRecords::Window1, typeOf))
+        window[e.name] = e.value;
+    EXPECT_EQ(std::get<int32_t>(window["Width"]), 130);
+    EXPECT_EQ(std::get<int32_t>(window["Height"]), 148);
+    EXPECT_EQ(std::get<int32_t>(window["MinHeight"]), 100);
+    EXPECT_EQ(std::get<int32_t>(window["Frame"]), 7);
+    EXPECT_EQ(std::get<Color>(window["BackColor"]).value, 0xE8E8E8u);
+    EXPECT_EQ(std::get<String>(window["Title"]).bytes(), "IDE Script");
+    EXPECT_FALSE(std::get<bool>(window["Visible"]));
+
+    std::map<std::string, PropertyValue> button2, button3;
+    for (auto& e : decodeSettingsRecord(SettingsRecords::BevelButton2, typeOf))
+        button2[e.name] = e.value;
+    for (auto& e : decodeSettingsRecord(SettingsRecords::BevelButton3, typeOf))
+        button3[e.name] = e.value;
+    EXPECT_EQ(std::get<int32_t>(button2["Left"]), 106);
+    EXPECT_FALSE(std::get<bool>(button2["LockLeft"]));
+    EXPECT_TRUE(std::get<bool>(button2["LockRight"]));
+    EXPECT_EQ(std::get<int32_t>(button2["TabIndex"]), 3);
+    EXPECT_EQ(std::get<int32_t>(button3["Left"]), 30);
+    EXPECT_EQ(std::get<int32_t>(button3["TextSize"]), 0);
+    EXPECT_EQ(std::get<int32_t>(button3["Index"]), INT32_MIN);
+}
+
+// A small class for applying records to, with one property of each type.
+class Sample : public Object {
+public:
+    static const ClassRecord& __Lookup()
+    {
+        static const ClassRecord& r = ClassRecord::define("test.Sample", &Object::__Lookup(), {}, [](ClassRecord& c) {
+            c.properties.push_back(field("MacProcId", &Sample::number));
+            c.properties.push_back(field("ScrollBarHorizontal", &Sample::flag));
+            c.properties.push_back(field("BackColor", &Sample::colour));
+            c.properties.push_back(field("BalloonHelp", &Sample::text));
+            c.properties.push_back(objectProperty("myBu", "ButtonsCell"));
+        });
+        return r;
+    }
+    const ClassRecord& classRecord() const override { return __Lookup(); }
+    int32_t number = 7;
+    bool flag = true;
+    Color colour;
+    String text = "unset";
+};
+
+TEST(SetProperties, NamesMatchRegardlessOfCase)
+{
+    auto o = New<Sample>();
+    const std::string record = bytes("MacProcID \xFF\xFF\xFF\xFE"
+                                     "ScrollbarHorizontal \0BACKCOLOR \xE8\xE8\xE8"
+                                     "balloonhelp \0\0\0\0");
+    _SetProperties(o, record);
+    EXPECT_EQ(o->number, -2);
+    EXPECT_FALSE(o->flag);
+    EXPECT_EQ(o->colour.value, 0xE8E8E8u);
+    EXPECT_EQ(o->text.bytes(), "");
+}
+
+TEST(SetProperties, FourZeroBytesAreAnEmptyStringOrAZeroByTheNamesType)
+{
+    auto o = New<Sample>();
+    _SetProperties(o, bytes("BalloonHelp \0\0\0\0MacProcID \0\0\0\0"));
+    EXPECT_EQ(o->text.bytes(), "");
+    EXPECT_EQ(o->number, 0);
+}
+
+TEST(SetProperties, MalformedRecordsRaiseAndNameTheProblem)
+{
+    struct Case {
+        std::string record;
+        const char* mentions;
+    } cases[] = {
+        { "Nope \x01", "Nope" },
+        { "MacProcId", "ends inside a name" },
+        { bytes("MacProcId \0\0"), "ends inside the value" },
+        { bytes("BalloonHelp \0\0\0\x09" "abc"), "BalloonHelp" },
+        { bytes("BalloonHelp \xFF\xFF\xFF\xFF"), "ends inside the value" },
+        { "BackColor \xE8\xE8", "BackColor" },
+        { "myBu \0", "o<ButtonsCell>" },
+        { " \x01", "empty name" },
+    };
+    for (const Case& c : cases) {
+        auto o = New<Sample>();
+        try {
+            _SetProperties(o, c.record);
+            ADD_FAILURE() << "no exception for " << c.mentions;
+        } catch (const PropertyRecordException& e) {
+            EXPECT_NE(e.Message.bytes().find(c.mentions), std::string::npos) << e.Message.bytes();
+        }
+        EXPECT_EQ(o->text.bytes(), "unset");
+    }
+}
+
+TEST(SetProperties, EntriesBeforeABadOneStayApplied)
+{
+    auto o = New<Sample>();
+    EXPECT_THROW(_SetProperties(o, bytes("MacProcId \0\0\0\x05Unknown \0")), PropertyRecordException);
+    EXPECT_EQ(o->number, 5);
+}
+
+} // namespace
