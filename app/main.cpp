@@ -1,0 +1,3 @@
+#include "app/Program.h"
+
+int main() { return Program::main(); }

@@ -1,0 +1,204 @@
+#include "framework/Application.h"
+
+#include "framework/MenuItem.h"
+#include "framework/WindowList.h"
+#include "framework/MenuItem.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <typeinfo>
+
+namespace fw {
+
+namespace {
+
+struct RuntimeState {
+    Ref<Application> app;
+    std::exception_ptr pending;
+    bool quitRequested = false;
+    int32_t exitStatus = 0;
+    QApplication* ownApplication = nullptr;
+};
+
+RuntimeState& state()
+{
+    static RuntimeState instance;
+    return instance;
+}
+
+// Qt ends the process on a fatal error, such as no display to connect to; the program then says so in
+// one line and exits with a status of its own instead of aborting. While the platform starts, its
+// warnings are kept for that line.
+bool startingPlatform = false;
+QString startWarning;
+
+void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        const QString reason = startWarning.isEmpty() ? message.section('\n', 0, 0) : startWarning.trimmed();
+        std::fprintf(stderr, "ide-script: cannot open a window: %s (is DISPLAY set? run under Xvfb otherwise)\n",
+            reason.toLocal8Bit().constData());
+        std::_Exit(2);
+    }
+    if (startingPlatform) {
+        if (startWarning.isEmpty())
+            startWarning = message;
+        return;
+    }
+    if (type == QtCriticalMsg || type == QtWarningMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+std::string describe(const std::exception& e)
+{
+    if (auto* runtime = dynamic_cast<const RuntimeException*>(&e))
+        return std::string(runtime->className()) + ": " + runtime->Message.bytes();
+    return std::string(typeid(e).name()) + ": " + e.what();
+}
+
+} // namespace
+
+const ClassRecord& Application::__Lookup()
+{
+    static const ClassRecord& record = ClassRecord::define("Application", &Object::__Lookup(), {}, [](ClassRecord& r) {
+        r.properties.push_back(accessor("AutoQuit", &Application::AutoQuit, &Application::setAutoQuit));
+        r.declaredEvents = { "Open", "Close", "EnableMenuItems", "NewDocument", "OpenDocument", "HandleAppleEvent",
+            "Activate", "Deactivate", "UnhandledException", "CancelClose" };
+        r.bindableEvents.push_back(bindable("Open", "(  )", &Application::Open));
+        r.bindableEvents.push_back(bindable("Close", "(  )", &Application::Close));
+    });
+    return record;
+}
+
+Application::Application() = default;
+
+Application::~Application() = default;
+
+void Application::DoEvents(int32_t)
+{
+    // Handles what is pending; when nothing is, it waits for the next event but at most 10 ms, so that
+    // a loop of DoEvents that waits for a timer neither spins the processor nor stalls.
+    static QTimer* wakeUp = [] {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setTimerType(Qt::PreciseTimer);
+        return timer;
+    }();
+    wakeUp->start(10);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    Runtime::rethrowPending();
+}
+
+Ref<fw::MenuBar> Application::MenuBar() const { return m_menuBar; }
+
+void Application::setMenuBar(Ref<fw::MenuBar> bar) { m_menuBar = std::move(bar); }
+
+void Application::Quit()
+{
+    state().quitRequested = true;
+    QCoreApplication::exit(0);
+}
+
+void RuntimeInit()
+{
+    qInstallMessageHandler(messageHandler);
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "ide-script";
+        static char* argv[] = { name, nullptr };
+        startingPlatform = true;
+        state().ownApplication = new QApplication(argc, argv);
+        startingPlatform = false;
+    }
+    QApplication::setQuitOnLastWindowClosed(false); // AutoQuit decides
+}
+
+void _RuntimeInitExternalClasses() { }
+
+void _InitPluginEntrypoints()
+{
+    // The bevel button and the regular expressions are compiled into the framework; their entry
+    // points need no lookup.
+}
+
+void _RuntimeRegisterAppObject(const Ref<Application>& app) { state().app = app; }
+
+Ref<Application> _GetAppObject() { return state().app; }
+
+void _RuntimeRun()
+{
+    RuntimeState& s = state();
+    WindowList::openPending();
+    if (s.app)
+        s.app->Event_Open();
+    if (!s.quitRequested)
+        QApplication::exec();
+    Runtime::rethrowPending();
+    if (s.app)
+        s.app->Event_Close();
+}
+
+void _UnhandledException(const std::exception& e)
+{
+    const std::string text = "Unhandled " + describe(e);
+    std::fprintf(stderr, "ide-script: %s\n", text.c_str());
+    state().exitStatus = 1;
+    if (QCoreApplication::instance() && QGuiApplication::platformName() != "offscreen")
+        QMessageBox::critical(nullptr, "IDE Script", QString::fromUtf8(text.c_str()));
+}
+
+int32_t RuntimeExit()
+{
+    RuntimeState& s = state();
+    s.app = nullptr;
+    return s.exitStatus;
+}
+
+void _ReleaseWindowLists() { WindowList::releaseAll(); }
+
+void dispatchGuarded(const std::function<void()>& code) noexcept
+{
+    try {
+        code();
+    } catch (...) {
+        RuntimeState& s = state();
+        if (!s.pending)
+            s.pending = std::current_exception();
+        s.quitRequested = true;
+        QCoreApplication::exit(1);
+    }
+}
+
+namespace Runtime {
+
+void rethrowPending()
+{
+    RuntimeState& s = state();
+    if (s.pending) {
+        std::exception_ptr pending = s.pending;
+        // Once handed on, the exception travels by unwinding; the loop stays asked to quit.
+        s.pending = nullptr;
+        std::rethrow_exception(pending);
+    }
+}
+
+bool quitRequested() { return state().quitRequested; }
+
+void resetForTesting()
+{
+    RuntimeState& s = state();
+    s.app = nullptr;
+    s.pending = nullptr;
+    s.quitRequested = false;
+    s.exitStatus = 0;
+}
+
+} // namespace Runtime
+
+} // namespace fw

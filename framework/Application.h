@@ -1,0 +1,75 @@
+#pragma once
+
+#include "framework/Event.h"
+#include "framework/Object.h"
+
+#include <exception>
+#include <functional>
+
+namespace fw {
+
+class MenuBar;
+
+// The application object. The program registers one; the framework holds it and fires its events.
+class Application : public Object {
+public:
+    static const ClassRecord& __Lookup();
+    const ClassRecord& classRecord() const override { return __Lookup(); }
+
+    Application();
+    ~Application() override;
+
+    // The application's events; a subclass that implements one overrides its Event_ operation.
+    virtual void Event_Open() { Open(); }
+    virtual void Event_Close() { Close(); }
+    Event<void()> Open;
+    Event<void()> Close;
+
+    // Handles the events that are pending and returns, so that it nests inside a handler.
+    void DoEvents(int32_t milliseconds = -1);
+
+    bool AutoQuit() const { return m_autoQuit; }
+    void setAutoQuit(bool value) { m_autoQuit = value; }
+
+    Ref<fw::MenuBar> MenuBar() const;
+    void setMenuBar(Ref<fw::MenuBar> bar);
+
+    // Ends the event loop; shutdown follows.
+    void Quit();
+
+private:
+    bool m_autoQuit = false;
+    Ref<fw::MenuBar> m_menuBar;
+};
+
+// The framework's start and end.
+void RuntimeInit();
+void _RuntimeInitExternalClasses();
+void _InitPluginEntrypoints();
+void _RuntimeRegisterAppObject(const Ref<Application>& app);
+Ref<Application> _GetAppObject();
+// Runs the event loop until the application quits. The Open events of the windows made before it
+// (their controls first, then each window) come first, then the application's Open.
+void _RuntimeRun();
+// The framework's handling of an exception that nothing caught: the exception's class and message go
+// to standard error and into a message box, and the program then quits with status 1.
+void _UnhandledException(const std::exception& e);
+// Shuts the framework down and returns the exit status: 0 after a normal quit, 1 after an unhandled
+// exception.
+int32_t RuntimeExit();
+// Releases the framework's window lists (closing the windows) at finalisation.
+void _ReleaseWindowLists();
+
+// Runs code of the program from a Qt event. An exception that escapes it is held for the event loop,
+// which quits and hands it on once; a nested DoEvents re-raises it so that the waiting code unwinds.
+void dispatchGuarded(const std::function<void()>& code) noexcept;
+
+namespace Runtime {
+// Re-raises the exception that escaped a handler, if there is one.
+void rethrowPending();
+bool quitRequested();
+// For tests: forget the state of a finished run, so that another can start in the same process.
+void resetForTesting();
+} // namespace Runtime
+
+} // namespace fw

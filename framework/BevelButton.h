@@ -1,0 +1,47 @@
+#pragma once
+
+#include "framework/RectControl.h"
+
+namespace fw {
+
+class BevelButtonWidget;
+
+// A push button with a bevel that shows a picture and raises Action when clicked.
+class BevelButton : public RectControl {
+public:
+    static const ClassRecord& __Lookup();
+    const ClassRecord& classRecord() const override { return __Lookup(); }
+
+    virtual void Event_Action() { Action(); }
+    Event<void()> Action;
+
+    String Caption;
+    int32_t CaptionAlign = 0;
+    int32_t CaptionPlacement = 0;
+    int32_t CaptionDelta = 0;
+    int32_t IconAlign = 0;
+    int32_t IconDX = 0;
+    int32_t IconDY = 0;
+    int32_t Bevel = 0;
+    int32_t HasMenu = 0;
+    bool Value = false;
+    int32_t MenuValue = 0;
+    int32_t ButtonType = 0;
+    bool AcceptFocus = false;
+    String TextFont;
+    int32_t TextSize = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+
+    // Presses the button as a click does: for keyboard use and for tests.
+    void Push();
+
+protected:
+    QWidget* createWidget(QWidget* parent) override;
+
+private:
+    friend class BevelButtonWidget;
+};
+
+} // namespace fw

@@ -1,0 +1,146 @@
+#include "framework/RectControl.h"
+
+#include "framework/PaneChild.h"
+#include "framework/Window.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace fw {
+
+void addRectControlProperties(ClassRecord& r)
+{
+    r.properties.push_back(field("Name", &RectControl::Name));
+    r.properties.push_back(field("Index", &RectControl::Index));
+    r.properties.push_back(accessor("Left", &RectControl::Left, &RectControl::setLeft));
+    r.properties.push_back(accessor("Top", &RectControl::Top, &RectControl::setTop));
+    r.properties.push_back(accessor("Width", &RectControl::Width, &RectControl::setWidth));
+    r.properties.push_back(accessor("Height", &RectControl::Height, &RectControl::setHeight));
+    r.properties.push_back(field("LockLeft", &RectControl::LockLeft));
+    r.properties.push_back(field("LockTop", &RectControl::LockTop));
+    r.properties.push_back(field("LockRight", &RectControl::LockRight));
+    r.properties.push_back(field("LockBottom", &RectControl::LockBottom));
+    r.properties.push_back(field("TabPanelIndex", &RectControl::TabPanelIndex));
+    r.properties.push_back(field("TabIndex", &RectControl::TabIndex));
+    r.properties.push_back(accessor("Visible", &RectControl::Visible, &RectControl::setVisible));
+    r.properties.push_back(field("HelpTag", &RectControl::HelpTag));
+    r.properties.push_back(field("AutoDeactivate", &RectControl::AutoDeactivate));
+    r.properties.push_back(accessor("Enabled", &RectControl::Enabled, &RectControl::setEnabled));
+    r.properties.push_back(field("InitialParent", &RectControl::InitialParent));
+}
+
+const ClassRecord& RectControl::__Lookup()
+{
+    static const ClassRecord& record = ClassRecord::define("RectControl", &Object::__Lookup(), {}, [](ClassRecord& r) {
+        addRectControlProperties(r);
+        r.declaredEvents = { "Open", "Close" };
+        r.bindableEvents.push_back(bindable("Open", "(  )", &RectControl::Open));
+    });
+    return record;
+}
+
+RectControl::~RectControl() { delete m_widget.data(); }
+
+void RectControl::Constructor()
+{
+    if (!m_window)
+        throw NilObjectException("a control was made without a window");
+    m_widget = createWidget(m_window->widget());
+    applyGeometry();
+    m_widget->setVisible(m_visible);
+}
+
+QWidget* RectControl::createWidget(QWidget* parent) { return new QWidget(parent); }
+
+Ref<fw::Window> RectControl::Window() const { return Ref<fw::Window>(m_window); }
+
+void RectControl::detach()
+{
+    delete m_widget.data();
+    m_window = nullptr;
+}
+
+void RectControl::setLeft(int32_t value)
+{
+    m_left = value;
+    applyGeometry();
+}
+
+void RectControl::setTop(int32_t value)
+{
+    m_top = value;
+    applyGeometry();
+}
+
+void RectControl::setWidth(int32_t value)
+{
+    m_width = value;
+    applyGeometry();
+}
+
+void RectControl::setHeight(int32_t value)
+{
+    m_height = value;
+    applyGeometry();
+}
+
+void RectControl::setVisible(bool value)
+{
+    m_visible = value;
+    if (m_widget)
+        m_widget->setVisible(value);
+}
+
+void RectControl::setEnabled(bool value)
+{
+    m_enabled = value;
+    if (m_widget)
+        m_widget->setEnabled(value);
+}
+
+bool RectControl::Active() const { return m_window && m_window->isActive(); }
+
+void RectControl::Refresh()
+{
+    if (m_widget)
+        m_widget->update();
+}
+
+void RectControl::windowResized(int32_t dx, int32_t dy)
+{
+    // The place is kept unclamped, so that collapsing a window and restoring it gives every locked
+    // control its former size again, even where the collapsed size was below zero.
+    if (LockLeft && LockRight)
+        m_width += dx;
+    else if (LockRight)
+        m_left += dx;
+    if (LockTop && LockBottom)
+        m_height += dy;
+    else if (LockBottom)
+        m_top += dy;
+    applyGeometry();
+}
+
+void RectControl::applyGeometry()
+{
+    if (m_widget)
+        m_widget->setGeometry(m_left, m_top, std::max(0, m_width), std::max(0, m_height));
+}
+
+void attachToWindow(Object& control, Window& window)
+{
+    if (auto* rect = dynamic_cast<RectControl*>(&control))
+        rect->attach(window);
+}
+
+const ClassRecord& _PaneChild::__Lookup()
+{
+    static const ClassRecord& record = ClassRecord::define("_PaneChild", nullptr, {}, [](ClassRecord& r) {
+        r.methods = { { "_SetWindow", "%%o<Window>" }, { "Window", "%o<Window>%" }, { "_Index", "%i4%" },
+            { "_SetIndex", "%%i4" } };
+    });
+    return record;
+}
+
+} // namespace fw

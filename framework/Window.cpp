@@ -1,0 +1,428 @@
+#include "framework/Window.h"
+
+#include "framework/Application.h"
+#include "framework/MenuItem.h"
+#include "framework/PaneChild.h"
+#include "framework/RectControl.h"
+#include "framework/WindowList.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace fw {
+
+// The Qt side of a window: it paints the background and turns the user's resizing and closing into
+// the window's own events.
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(Window& owner)
+        : m_owner(owner)
+    {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!m_owner.HasBackColor())
+            return;
+        QPainter painter(this);
+        const Color c = m_owner.BackColor();
+        painter.fillRect(rect(), QColor(c.red(), c.green(), c.blue()));
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        const QSize size = event->size();
+        if (size.width() != m_owner.Width() || size.height() != m_owner.Height())
+            dispatchGuarded([&] { m_owner.userResized(size.width(), size.height()); });
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The window goes through its own close, which may delete this widget: ignore Qt's.
+        event->ignore();
+        Ref<Window> protector(&m_owner);
+        dispatchGuarded([&] { m_owner.userClosed(); });
+    }
+
+private:
+    Window& m_owner;
+};
+
+namespace {
+
+std::vector<Ref<Window>>& pendingOpens()
+{
+    static std::vector<Ref<Window>> list;
+    return list;
+}
+
+} // namespace
+
+namespace WindowList {
+
+std::vector<Ref<Window>>& all()
+{
+    static std::vector<Ref<Window>> list;
+    return list;
+}
+
+void add(const Ref<Window>& window) { all().push_back(window); }
+
+void remove(Window& window)
+{
+    auto& list = all();
+    list.erase(std::remove_if(list.begin(), list.end(), [&](const Ref<Window>& w) { return w.get() == &window; }),
+        list.end());
+}
+
+void scheduleOpen(const Ref<Window>& window) { pendingOpens().push_back(window); }
+
+void openPending()
+{
+    while (!pendingOpens().empty()) {
+        Ref<Window> window = pendingOpens().front();
+        pendingOpens().erase(pendingOpens().begin());
+        window->openNow();
+    }
+}
+
+void releaseAll()
+{
+    pendingOpens().clear();
+    std::vector<Ref<Window>> windows;
+    windows.swap(all());
+    for (const Ref<Window>& window : windows)
+        window->CloseWindow();
+}
+
+} // namespace WindowList
+
+const ClassRecord& Window::__Lookup()
+{
+    static const ClassRecord& record = ClassRecord::define("Window", &Object::__Lookup(), {}, [](ClassRecord& r) {
+        r.properties = {
+            field("Placement", &Window::Placement),
+            accessor("Width", &Window::Width, &Window::setWidth),
+            accessor("Height", &Window::Height, &Window::setHeight),
+            accessor("MinWidth", &Window::MinWidth, &Window::setMinWidth),
+            accessor("MinHeight", &Window::MinHeight, &Window::setMinHeight),
+            accessor("MaxWidth", &Window::MaxWidth, &Window::setMaxWidth),
+            accessor("MaxHeight", &Window::MaxHeight, &Window::setMaxHeight),
+            accessor("Frame", &Window::Frame, &Window::setFrame),
+            field("Composite", &Window::Composite),
+            accessor("HasBackColor", &Window::HasBackColor, &Window::setHasBackColor),
+            accessor("BackColor", &Window::BackColor, &Window::setBackColor),
+            accessor("Title", &Window::Title, &Window::setTitle),
+            accessor("Visible", &Window::Visible, &Window::setVisible),
+            field("FullScreen", &Window::FullScreen),
+            field("MenuBarVisible", &Window::MenuBarVisible),
+            field("CloseButton", &Window::CloseButton),
+            field("Resizeable", &Window::Resizeable),
+            field("LiveResize", &Window::LiveResize),
+            field("MaximizeButton", &Window::MaximizeButton),
+            field("MinimizeButton", &Window::MinimizeButton),
+            field("BalloonHelp", &Window::BalloonHelp),
+            field("MacProcId", &Window::MacProcId),
+            field("FloaterProcess", &Window::FloaterProcess),
+        };
+        r.declaredEvents = { "Layout", "CreateControls", "AddMenuHandlers", "SetupBindings", "Open", "Close",
+            "CancelClose", "KeyDown", "MouseMove", "MouseEnter", "MouseExit", "Paint", "MouseDown", "MouseDrag",
+            "MouseUp", "EnableMenuItems", "Resized", "Resizing", "Moved", "DropObject", "Activate", "Deactivate",
+            "Minimize", "Maximize", "Restore", "MouseWheel", "ConstructContextualMenu", "ContextualMenuAction",
+            "DragEnter", "DragExit", "DragOver" };
+        r.bindableEvents = {
+            bindable("Open", "(  )", &Window::Open),
+            bindable("Close", "(  )", &Window::Close),
+            bindable("Resizing", "(  )", &Window::Resizing),
+            bindable("Resized", "(  )", &Window::Resized),
+        };
+    });
+    return record;
+}
+
+Window::Window() = default;
+
+Window::~Window()
+{
+    for (NamedControl& control : m_controls) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
+            rect->detach();
+    }
+    m_controls.clear();
+}
+
+void Window::Constructor()
+{
+    m_widget = std::make_unique<WindowWidget>(*this);
+    m_widget->setAttribute(Qt::WA_ShowWithoutActivating);
+    applyFlags();
+    applyGeometry();
+    Ref<Window> self(this);
+    WindowList::add(self);
+    Layout();
+    CreateControls();
+    AddMenuHandlers(self);
+    m_state = State::Constructed;
+    WindowList::scheduleOpen(self);
+}
+
+void Window::openNow()
+{
+    if (m_state != State::Constructed)
+        return;
+    m_state = State::Open;
+    if (m_visible)
+        m_widget->show();
+    // Controls first, in the order they were added, then the window itself.
+    const std::vector<NamedControl> controls = m_controls;
+    for (const NamedControl& control : controls) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
+            rect->Event_Open();
+    }
+    Event_Open();
+}
+
+void Window::setWidth(int32_t width) { resizeTo(width, m_height, false); }
+
+void Window::setHeight(int32_t height) { resizeTo(m_width, height, false); }
+
+void Window::resizeTo(int32_t width, int32_t height, bool byUser)
+{
+    const int32_t dx = width - m_width;
+    const int32_t dy = height - m_height;
+    m_width = width;
+    m_height = height;
+    for (const NamedControl& control : m_controls) {
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
+            rect->windowResized(dx, dy);
+    }
+    applyLimits();
+    if (!byUser)
+        applyGeometry();
+}
+
+void Window::userResized(int32_t width, int32_t height)
+{
+    resizeTo(width, height, true);
+    Event_Resizing();
+    Event_Resized();
+}
+
+void Window::userClosed() { CloseWindow(); }
+
+void Window::setMinWidth(int32_t value)
+{
+    m_minWidth = value;
+    applyLimits();
+}
+
+void Window::setMinHeight(int32_t value)
+{
+    m_minHeight = value;
+    applyLimits();
+}
+
+void Window::setMaxWidth(int32_t value)
+{
+    m_maxWidth = value;
+    applyLimits();
+}
+
+void Window::setMaxHeight(int32_t value)
+{
+    m_maxHeight = value;
+    applyLimits();
+}
+
+int32_t Window::Left() const { return m_widget ? m_widget->x() : 0; }
+
+int32_t Window::Top() const { return m_widget ? m_widget->y() : 0; }
+
+void Window::setFrame(int32_t frame)
+{
+    m_frame = frame;
+    applyFlags();
+}
+
+void Window::setBackColor(Color color)
+{
+    m_backColor = color;
+    if (m_widget)
+        m_widget->update();
+}
+
+void Window::setHasBackColor(bool value)
+{
+    m_hasBackColor = value;
+    if (m_widget)
+        m_widget->update();
+}
+
+void Window::setTitle(String title)
+{
+    m_title = std::move(title);
+    if (m_widget)
+        m_widget->setWindowTitle(QString::fromUtf8(m_title.bytes().data(), static_cast<int>(m_title.byteLength())));
+}
+
+void Window::setVisible(bool visible)
+{
+    m_visible = visible;
+    // Before its Open the window only remembers the setting; it appears when it opens.
+    if (m_state != State::Open || !m_widget)
+        return;
+    if (visible)
+        m_widget->show();
+    else
+        m_widget->hide();
+}
+
+void Window::Show() { setVisible(true); }
+
+void Window::Hide() { setVisible(false); }
+
+void Window::CloseWindow()
+{
+    if (m_state == State::Closed)
+        return;
+    Ref<Window> protector(this);
+    m_state = State::Closed;
+    Event_Close();
+    // Members that hold the window let it go, so that the window and its controls can be freed.
+    std::vector<NamedControl> controls;
+    controls.swap(m_controls);
+    for (NamedControl& control : controls) {
+        if (auto* child = dynamic_cast<_PaneChild*>(control.object.get()))
+            child->_SetWindow(nullptr);
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
+            rect->detach();
+    }
+    controls.clear();
+    if (m_widget)
+        m_widget->hide();
+    m_widget.reset();
+    m_menuBar = nullptr;
+    WindowList::remove(*this);
+    Ref<Application> app = _GetAppObject();
+    if (app && app->AutoQuit() && WindowList::all().empty())
+        app->Quit();
+}
+
+Ref<fw::MenuBar> Window::MenuBar() const { return m_menuBar; }
+
+void Window::setMenuBar(Ref<fw::MenuBar> bar) { m_menuBar = std::move(bar); }
+
+void Window::_AddControl(const String& name, const Ref<Object>& control)
+{
+    if (!control)
+        throw NilObjectException();
+    m_controls.push_back({ name, control });
+    if (auto* child = dynamic_cast<_PaneChild*>(control.get())) {
+        child->_SetWindow(Ref<Window>(this));
+        child->_SetIndex(INT32_MIN);
+    }
+}
+
+Ref<Object> Window::controlNamed(const String& name) const
+{
+    for (const NamedControl& control : m_controls) {
+        if (control.name == name)
+            return control.object;
+    }
+    return nullptr;
+}
+
+Ref<Object> Window::Control(int32_t index) const
+{
+    if (index < 0 || index >= ControlCount())
+        return nullptr;
+    return m_controls[static_cast<size_t>(index)].object;
+}
+
+bool Window::isActive() const { return isFloating() || (m_widget && m_widget->isActiveWindow()); }
+
+QWidget* Window::widget() const { return m_widget.get(); }
+
+void Window::applyGeometry()
+{
+    if (!m_widget)
+        return;
+    applyLimits();
+    m_widget->resize(std::max(0, m_width), std::max(0, m_height));
+}
+
+void Window::applyLimits()
+{
+    if (!m_widget)
+        return;
+    // The user resizes within MinWidth/MinHeight and the maxima; a size that the program set below the
+    // minimum lowers the limit to it until the window is larger again.
+    const int minWidth = std::max(0, std::min(m_minWidth, m_width));
+    const int minHeight = std::max(0, std::min(m_minHeight, m_height));
+    m_widget->setMinimumSize(minWidth, minHeight);
+    m_widget->setMaximumSize(std::max(minWidth, m_maxWidth), std::max(minHeight, m_maxHeight));
+}
+
+void Window::applyFlags()
+{
+    if (!m_widget)
+        return;
+    const bool wasVisible = m_widget->isVisible();
+    Qt::WindowFlags flags = Qt::Window;
+    if (isFloating())
+        flags = Qt::Tool | Qt::WindowStaysOnTopHint;
+    flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+    if (CloseButton)
+        flags |= Qt::WindowCloseButtonHint;
+    m_widget->setWindowFlags(flags);
+    if (wasVisible)
+        m_widget->show();
+}
+
+Ref<Object> RuntimeWindowControlByName(const Ref<Window>& window, const String& name)
+{
+    return window->controlNamed(name);
+}
+
+Ref<Window> _GetImplicitWindow(std::string_view fullName)
+{
+    for (const Ref<Window>& window : WindowList::all()) {
+        if (window->classRecord().fullName == fullName)
+            return window;
+    }
+    return nullptr;
+}
+
+namespace Runtime {
+
+int32_t WindowCount() { return static_cast<int32_t>(WindowList::all().size()); }
+
+Ref<fw::Window> Window(int32_t index)
+{
+    const auto& list = WindowList::all();
+    if (index < 0 || index >= static_cast<int32_t>(list.size()))
+        return nullptr;
+    return list[static_cast<size_t>(index)];
+}
+
+} // namespace Runtime
+
+Ref<Object> eventSelf(Object& me)
+{
+    if (auto* window = dynamic_cast<Window*>(&me))
+        return Ref<Object>(window);
+    if (auto* control = dynamic_cast<RectControl*>(&me))
+        return control->Window();
+    if (auto* child = dynamic_cast<_PaneChild*>(&me))
+        return child->Window();
+    return nullptr;
+}
+
+} // namespace fw
