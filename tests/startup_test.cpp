@@ -1,0 +1,218 @@
+#include "support/PaletteFixture.h"
+
+#include "app/Class2.h"
+#include "framework/BevelButton.h"
+#include "framework/ClassRecord.h"
+#include "framework/RectControl.h"
+#include "framework/Window.h"
+#include "list/CustomCellListbox.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A timer that lives only as long as the test, so that nothing it schedules reaches a later test.
+std::unique_ptr<QTimer> after(int milliseconds, std::function<void()> action)
+{
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, std::move(action));
+    timer->start(milliseconds);
+    return timer;
+}
+
+using StartUp = PaletteFixture;
+
+TEST_F(StartUp, ClassRecordsAreBuiltOnceWithParentsFirst)
+{
+    Program::initialize();
+    const auto& order = fw::ClassRecord::buildOrder();
+    auto at = [&](const char* name) {
+        auto found = std::find(order.begin(), order.end(), name);
+        EXPECT_NE(found, order.end()) << name;
+        return found - order.begin();
+    };
+    EXPECT_LT(at("Timer"), at("Class2"));
+    EXPECT_LT(at("Class2"), at("Window1.Class21"));
+    EXPECT_LT(at("CustomListboxCell"), at("ButtonsCell"));
+    EXPECT_LT(at("App"), at("Window1.Window1"));
+    EXPECT_LT(at("Window1.Window1"), at("MenuBar1.MenuBar1"));
+    EXPECT_LT(at("AlternatingList"), at("CustomCellListbox"));
+    const size_t built = order.size();
+    Program::initialize();
+    EXPECT_EQ(fw::ClassRecord::buildOrder().size(), built);
+}
+
+TEST_F(StartUp, MenuBarExistsBeforeTheWindowAndIsShared)
+{
+    Program::initialize();
+    Program::_NewAppInstance();
+    fw::Ref<App> app = Global::App();
+    ASSERT_TRUE(app);
+    ASSERT_TRUE(app->MenuBar());
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+    Program::_MakeDefaultView();
+    fw::Ref<Window1> window = Global::Window1();
+    EXPECT_TRUE(window->MenuBar() == app->MenuBar());
+    EXPECT_TRUE(window->MenuBar() == Global::MenuBar1());
+    EXPECT_TRUE(Global::App() == app);
+}
+
+TEST_F(StartUp, ThePaletteWindowIsMadeOnceHiddenWithItsSettings)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    EXPECT_TRUE(Global::Window1() == window);
+    EXPECT_EQ(fw::Runtime::WindowCount(), 1);
+    EXPECT_FALSE(window->Visible());
+    EXPECT_FALSE(window->widget()->isVisible());
+    EXPECT_EQ(window->Title().bytes(), "IDE Script");
+    EXPECT_EQ(window->Width(), 130);
+    EXPECT_EQ(window->Height(), 148);
+    EXPECT_EQ(window->widget()->width(), 130);
+    EXPECT_EQ(window->widget()->height(), 148);
+    EXPECT_EQ(window->MinWidth(), 125);
+    EXPECT_EQ(window->MinHeight(), 100);
+    EXPECT_EQ(window->BackColor().value, 0xE8E8E8u);
+    EXPECT_TRUE(window->HasBackColor());
+    EXPECT_TRUE(window->isFloating());
+    EXPECT_EQ(window->MeHeight, 148);
+    EXPECT_EQ(window->MacProcId, 0);
+    EXPECT_FALSE(window->test_);
+    EXPECT_EQ(window->名称未設定, 0);
+    EXPECT_FALSE(window->myLock);
+}
+
+TEST_F(StartUp, TheWindowHoldsFiveControlsInOrderWithTheirPlacesAndLocks)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    ASSERT_EQ(window->ControlCount(), 5);
+    const char* names[] = { "CustomCellListbox1", "Class21", "BevelButton1", "BevelButton2", "BevelButton3" };
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(window->Control(i) == fw::RuntimeWindowControlByName(window, names[i])) << names[i];
+
+    struct Place {
+        fw::Ref<fw::RectControl> control;
+        int32_t left, top, width, height;
+        bool lockLeft, lockTop, lockRight, lockBottom;
+    } places[] = {
+        { window->CustomCellListbox1(), 4, 2, 122, 121, true, true, true, true },
+        { window->BevelButton1(), 5, 125, 20, 20, true, false, false, true },
+        { window->BevelButton2(), 106, 125, 20, 20, false, false, true, true },
+        { window->BevelButton3(), 30, 125, 20, 20, true, false, false, true },
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.control->Name.bytes());
+        EXPECT_EQ(p.control->Left(), p.left);
+        EXPECT_EQ(p.control->Top(), p.top);
+        EXPECT_EQ(p.control->Width(), p.width);
+        EXPECT_EQ(p.control->Height(), p.height);
+        EXPECT_EQ(p.control->LockLeft, p.lockLeft);
+        EXPECT_EQ(p.control->LockTop, p.lockTop);
+        EXPECT_EQ(p.control->LockRight, p.lockRight);
+        EXPECT_EQ(p.control->LockBottom, p.lockBottom);
+        EXPECT_EQ(p.control->widget()->geometry(), QRect(p.left, p.top, p.width, p.height));
+    }
+    EXPECT_EQ(window->CustomCellListbox1()->DefaultRowHeight, 20);
+    EXPECT_TRUE(window->CustomCellListbox1()->HasHeading);
+    EXPECT_EQ(window->CustomCellListbox1()->InitialValue.bytes(), "Script Name");
+    EXPECT_EQ(window->CustomCellListbox1()->cellcolor.value, 0u);
+    EXPECT_EQ(window->BevelButton3()->TextSize, 0);
+    EXPECT_EQ(window->BevelButton2()->TabIndex, 3);
+
+    fw::Ref<Class2> timer = window->Class21();
+    EXPECT_EQ(timer->Mode(), 0);
+    EXPECT_EQ(timer->Period(), 100);
+    EXPECT_FALSE(timer->Go);
+    EXPECT_TRUE(timer->myBu.isNil());
+}
+
+TEST_F(StartUp, EventsAreBoundByNameToTheWindowsMethods)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    fw::Ref<CustomCellListbox> list = window->CustomCellListbox1();
+    EXPECT_TRUE(list->Open.isBound());
+    EXPECT_TRUE(list->MouseDown.isBound());
+    EXPECT_FALSE(window->Class21()->Action.isBound());
+    for (const fw::Ref<fw::BevelButton>& button : { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() }) {
+        EXPECT_TRUE(button->Action.isBound()) << button->Name.bytes();
+        EXPECT_TRUE(button->Open.isBound()) << button->Name.bytes();
+    }
+    // The list's MouseDown goes to the window's handler with x and y, and its result comes back.
+    EXPECT_TRUE(list->Event_MouseDown(50, 19));
+    EXPECT_FALSE(list->Event_MouseDown(50, 20));
+}
+
+TEST_F(StartUp, ControlsFollowTheirLocksWhenTheWindowIsResized)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    window->setWidth(200);
+    window->setHeight(300);
+    EXPECT_EQ(window->CustomCellListbox1()->Width(), 192);
+    EXPECT_EQ(window->CustomCellListbox1()->Height(), 273);
+    EXPECT_EQ(window->BevelButton1()->Left(), 5);
+    EXPECT_EQ(window->BevelButton2()->Left(), 176);
+    EXPECT_EQ(window->BevelButton3()->Left(), 30);
+    for (const fw::Ref<fw::BevelButton>& button : { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() })
+        EXPECT_EQ(button->Top() + button->Height(), 300 - 3);
+
+    // Below the minimum height the program's height holds, and the buttons stay whole.
+    window->setHeight(25);
+    EXPECT_EQ(window->Height(), 25);
+    EXPECT_EQ(window->widget()->height(), 25);
+    EXPECT_EQ(window->BevelButton1()->Top(), 2);
+    window->setHeight(148);
+    window->setWidth(130);
+    EXPECT_EQ(window->CustomCellListbox1()->Height(), 121);
+    EXPECT_EQ(window->CustomCellListbox1()->Width(), 122);
+    EXPECT_EQ(window->BevelButton2()->Left(), 106);
+}
+
+TEST_F(StartUp, TheLoopRunsTheOpenEventsAndQuitsWithStatusZero)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    auto quit = after(20, [] { Global::App()->Quit(); });
+    fw::_RuntimeRun();
+    EXPECT_EQ(window->FloaterProcess.bytes(), "RBv2"); // the window's Open ran
+    EXPECT_FALSE(window->Visible());
+    EXPECT_TRUE(Global::App()->AutoQuit());           // the application's Open ran
+    Program::finalize();
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+    EXPECT_TRUE(MenuBar1::_implicitInstance.instance.isNil());
+    EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
+{
+    Program::initialize();
+    auto first = after(20, [] { fw::dispatchGuarded([] { throw fw::NilObjectException(); }); });
+    auto second = after(40, [] { fw::dispatchGuarded([] { throw fw::IllegalCastException(); }); });
+    auto guard = after(3000, [] { ADD_FAILURE() << "the loop did not end"; Global::App()->Quit(); });
+    testing::internal::CaptureStderr();
+    Program::_Main();
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reported.find("NilObjectException"), std::string::npos) << reported;
+    EXPECT_EQ(reported.find("IllegalCastException"), std::string::npos) << reported;
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), '\n'), 1) << reported;
+    EXPECT_EQ(fw::Runtime::WindowCount(), 1);
+    Program::finalize();
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+    EXPECT_TRUE(MenuBar1::_implicitInstance.instance.isNil());
+    EXPECT_EQ(fw::RuntimeExit(), 1);
+}
+
+TEST_F(StartUp, ClosingTheLastWindowQuitsWithAutoQuit)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    auto close = after(20, [window] { window->widget()->close(); });
+    auto guard = after(3000, [] { ADD_FAILURE() << "the loop did not end"; Global::App()->Quit(); });
+    fw::_RuntimeRun();
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+    EXPECT_FALSE(window->isOpen());
+}
+
+} // namespace

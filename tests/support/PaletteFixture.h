@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "app/Program.h"
+#include "app/Window1.h"
+#include "framework/Application.h"
+
+#include <gtest/gtest.h>
+
+// Each test starts from a process without an application object, windows or menu bar, as a fresh
+// start of the program would, and leaves none behind.
+class PaletteFixture : public testing::Test {
+protected:
+    void SetUp() override { reset(); }
+    void TearDown() override { reset(); }
+
+    static void reset()
+    {
+        fw::_ReleaseWindowLists();
+        MenuBar1::_implicitInstance.__Exit();
+        fw::Runtime::resetForTesting();
+    }
+
+    // The start-up steps before the event loop: the application object and the palette window.
+    static fw::Ref<Window1> startWithoutLoop()
+    {
+        Program::initialize();
+        Program::_NewAppInstance();
+        Program::_MakeDefaultView();
+        return Global::Window1();
+    }
+};
