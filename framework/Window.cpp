@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/MenuItem.h"
+#include "framework/MenuPresenter.h"
 #include "framework/PaneChild.h"
 #include "framework/RectControl.h"
 #include "framework/WindowList.h"
@@ -151,6 +152,7 @@ Window::Window() = default;
 
 Window::~Window()
 {
+    m_menuPresenter.reset();
     for (NamedControl& control : m_controls) {
         if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
             rect->detach();
@@ -305,6 +307,7 @@ void Window::CloseWindow()
             rect->detach();
     }
     controls.clear();
+    m_menuPresenter.reset();
     if (m_widget)
         m_widget->hide();
     m_widget.reset();
@@ -317,7 +320,13 @@ void Window::CloseWindow()
 
 Ref<fw::MenuBar> Window::MenuBar() const { return m_menuBar; }
 
-void Window::setMenuBar(Ref<fw::MenuBar> bar) { m_menuBar = std::move(bar); }
+void Window::setMenuBar(Ref<fw::MenuBar> bar)
+{
+    m_menuPresenter.reset();
+    m_menuBar = std::move(bar);
+    if (m_widget && m_menuBar)
+        m_menuPresenter = std::make_unique<MenuPresenter>(*m_widget, m_menuBar);
+}
 
 void Window::_AddControl(const String& name, const Ref<Object>& control)
 {

@@ -12,6 +12,7 @@ class QWidget;
 namespace fw {
 
 class MenuBar;
+class MenuPresenter;
 class RectControl;
 class WindowWidget;
 
@@ -113,6 +114,7 @@ public:
 
     bool isActive() const;
     QWidget* widget() const;
+    MenuPresenter* menuPresenter() const { return m_menuPresenter.get(); }
     // Raises the Open events of the controls, in the order they were added, then of the window.
     void openNow();
 
@@ -133,6 +135,7 @@ private:
     };
     std::vector<NamedControl> m_controls;
     std::unique_ptr<WindowWidget> m_widget;
+    std::unique_ptr<MenuPresenter> m_menuPresenter; // before the widget goes
     Ref<fw::MenuBar> m_menuBar;
     State m_state = State::New;
     int32_t m_width = 100;
