@@ -1,0 +1,95 @@
+#include "framework/RegEx.h"
+
+#include "framework/ClassRecord.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace fw {
+
+namespace {
+
+struct CompileContextFree {
+    void operator()(pcre2_compile_context* context) const { pcre2_compile_context_free(context); }
+};
+struct CodeFree {
+    void operator()(pcre2_code* code) const { pcre2_code_free(code); }
+};
+struct MatchDataFree {
+    void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
+};
+
+// The engine's own text for an error code, nothing added.
+String errorMessage(int errorCode)
+{
+    // Every message of the engine fits; one that did not would come back cut, which is still its text.
+    PCRE2_UCHAR buffer[256] = {};
+    const int length = pcre2_get_error_message(errorCode, buffer, sizeof buffer);
+    const char* text = reinterpret_cast<const char*>(buffer);
+    return String(std::string(text, length >= 0 ? static_cast<size_t>(length) : strnlen(text, sizeof buffer)),
+        Encoding::UTF8);
+}
+
+uint32_t compileOptions(const RegExOptions& options)
+{
+    // Invalid UTF-8 in a target only keeps those bytes from matching: file names need not be valid
+    // UTF-8. The pattern itself is still checked.
+    uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
+    if (!options.CaseSensitive) flags |= PCRE2_CASELESS;
+    if (!options.TreatTargetAsOneLine) flags |= PCRE2_MULTILINE;
+    if (options.DotMatchAll) flags |= PCRE2_DOTALL;
+    return flags;
+}
+
+} // namespace
+
+const ClassRecord& RegEx::__Lookup()
+{
+    static const ClassRecord& record
+        = ClassRecord::define("RegEx", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              r.properties = { field("SearchPattern", &RegEx::SearchPattern),
+                  objectProperty("Options", "RegExOptions") };
+              r.methods = { { "Search", "%o<RegExMatch>%s" } };
+          });
+    return record;
+}
+
+Ref<RegExMatch> RegEx::Search(const String& target)
+{
+    std::unique_ptr<pcre2_compile_context, CompileContextFree> context(pcre2_compile_context_create(nullptr));
+    if (!context) throw std::bad_alloc();
+    // CR, LF and CR LF all end a line: scripts and names may come from any platform.
+    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
+
+    int errorCode = 0;
+    PCRE2_SIZE errorOffset = 0;
+    const std::string& pattern = SearchPattern.bytes();
+    // No JIT: each expression serves one search, and a JIT compile costs some forty times the search.
+    std::unique_ptr<pcre2_code, CodeFree> code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()),
+        pattern.size(), compileOptions(*m_options), &errorCode, &errorOffset, context.get()));
+    if (!code) throw RegExSearchPatternException(errorMessage(errorCode));
+
+    std::unique_ptr<pcre2_match_data, MatchDataFree> data(
+        pcre2_match_data_create_from_pattern(code.get(), nullptr));
+    if (!data) throw std::bad_alloc();
+    const std::string& subject = target.bytes();
+    const int result = pcre2_match(
+        code.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data.get(), nullptr);
+    if (result == PCRE2_ERROR_NOMATCH) return nullptr;
+    if (result < 0) throw RegExException(errorMessage(result));
+
+    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
+    Ref<RegExMatch> match = New<RegExMatch>();
+    // \K in a lookahead can end a match before its start; such a match holds no text.
+    const PCRE2_SIZE end = std::max(ovector[0], ovector[1]);
+    match->Text = String(subject.substr(ovector[0], end - ovector[0]), target.encoding());
+    match->BytePosition = static_cast<int64_t>(ovector[0]);
+    return match;
+}
+
+} // namespace fw

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/Object.h"
+
+namespace fw {
+
+// The options of one expression, read when it searches.
+class RegExOptions : public Object {
+public:
+    static const ClassRecord& __Lookup();
+    const ClassRecord& classRecord() const override { return __Lookup(); }
+
+    // Kept for callers that set it; the one-argument Search looks for the first match only.
+    bool ReplaceAllMatches = false;
+    // A new expression ignores case, as the framework's string equality and Replace do, so that a
+    // pattern and a Replace over the same names agree on which names count.
+    bool CaseSensitive = false;
+    // False: ^ and $ also match at each line break (CR, LF or CR LF), as a text field's lines run.
+    bool TreatTargetAsOneLine = false;
+    // False: a dot stops at line breaks, the usual reading of a pattern.
+    bool DotMatchAll = false;
+};
+
+} // namespace fw

@@ -1,0 +1,312 @@
+#include "framework/BinaryStream.h"
+#include "framework/ClassRecord.h"
+#include "framework/FolderItem.h"
+#include "platform/FolderOpening.h"
+#include "tests/support/OpenerRecorder.h"
+#include "tests/support/ScriptFolder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+
+using namespace fw;
+
+namespace {
+
+std::vector<std::string> namesOf(const Ref<FolderItem>& folder)
+{
+    std::vector<std::string> names;
+    const int32_t count = folder->Count();
+    for (int32_t i = 1; i <= count; ++i)
+        names.push_back(folder->Item(i)->Name().bytes());
+    return names;
+}
+
+// Permission bits do not stop root; for a while, the test acts as an ordinary user.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser()
+        : m_wasRoot(geteuid() == 0)
+    {
+        if (m_wasRoot && seteuid(65534) != 0) throw std::runtime_error("cannot give up root for the test");
+    }
+    ~AsOrdinaryUser()
+    {
+        if (m_wasRoot) (void)seteuid(0);
+    }
+
+private:
+    bool m_wasRoot;
+};
+
+TEST(FolderItem, ProgramFolderIsTheExecutablesNotTheWorkingFolder)
+{
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path("/");
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    std::filesystem::current_path(before);
+    ASSERT_FALSE(folder.isNil());
+    EXPECT_EQ(
+        folder->NativePath().bytes(), std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
+    EXPECT_TRUE(folder->Directory());
+}
+
+TEST(FolderItem, GetFolderItemPaths)
+{
+    ScriptFolder scripts;
+    EXPECT_EQ(GetFolderItem("", 0)->NativePath().bytes(), scripts.path());
+    EXPECT_EQ(GetFolderItem("a b.rbs", 0)->NativePath().bytes(), scripts.pathOf("a b.rbs"));
+    EXPECT_EQ(GetFolderItem("/usr/", 0)->NativePath().bytes(), "/usr");
+    EXPECT_EQ(GetFolderItem("/usr/", 0)->Name().bytes(), "usr");
+    EXPECT_TRUE(GetFolderItem("", 1).isNil());
+}
+
+TEST(FolderItem, ItemsComeSortedByBytesHiddenOnesIncluded)
+{
+    ScriptFolder scripts;
+    for (const char* name :
+        { "b.rbs", "A.rbs", "a.rbs", ".hidden.rbs", "with space.rbs", "挨拶.rbs", "\xff\xfe.rbs" })
+        scripts.write(name, "x");
+    scripts.makeFolder("Tools.rbs");
+
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    const std::vector<std::string> expected { ".hidden.rbs", "A.rbs", "Tools.rbs", "a.rbs", "b.rbs",
+        "with space.rbs", "挨拶.rbs", "\xff\xfe.rbs" };
+    EXPECT_EQ(namesOf(folder), expected);
+    EXPECT_EQ(namesOf(folder), expected); // the same on the next walk
+    EXPECT_EQ(namesOf(GetFolderItem("", 0)), expected);
+
+    for (int32_t i = 1; i <= folder->Count(); ++i) {
+        Ref<FolderItem> item = folder->Item(i);
+        EXPECT_EQ(item->DisplayName().bytes(), item->Name().bytes());
+        EXPECT_EQ(item->NativePath().bytes(), scripts.pathOf(item->Name().bytes()));
+        EXPECT_TRUE(item->Exists());
+        EXPECT_EQ(item->Directory(), item->Name().bytes() == "Tools.rbs");
+    }
+}
+
+TEST(FolderItem, ItemOutsideTheListingIsNil)
+{
+    ScriptFolder scripts;
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    EXPECT_EQ(folder->Count(), 0);
+    EXPECT_TRUE(folder->Item(1).isNil());
+
+    scripts.write("one.rbs");
+    scripts.write("two.rbs");
+    ASSERT_EQ(folder->Count(), 2);
+    for (int32_t index : { INT32_MIN, -1, 0, 3, INT32_MAX })
+        EXPECT_TRUE(folder->Item(index).isNil()) << index;
+    EXPECT_FALSE(folder->Item(2).isNil());
+}
+
+TEST(FolderItem, CountListsAfreshAndItemReadsThatListing)
+{
+    ScriptFolder scripts;
+    scripts.write("b.rbs");
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    EXPECT_EQ(folder->Item(1)->Name().bytes(), "b.rbs"); // an Item before any Count lists once
+
+    scripts.write("a.rbs");
+    EXPECT_EQ(folder->Item(1)->Name().bytes(), "b.rbs"); // still the listing made above
+    EXPECT_TRUE(folder->Item(2).isNil());
+
+    ASSERT_EQ(folder->Count(), 2);
+    std::filesystem::remove(scripts.pathOf("a.rbs"));
+    scripts.write("c.rbs");
+    Ref<FolderItem> gone = folder->Item(1); // listed, then removed
+    EXPECT_EQ(gone->Name().bytes(), "a.rbs");
+    EXPECT_FALSE(gone->Exists());
+    EXPECT_TRUE(gone->OpenAsBinaryFile(false).isNil());
+    EXPECT_TRUE(folder->Item(3).isNil()); // c.rbs came after the Count
+}
+
+TEST(FolderItem, WhatIsNoFolderListsNothing)
+{
+    ScriptFolder scripts;
+    scripts.write("file.rbs", "x");
+    EXPECT_EQ(GetFolderItem("file.rbs", 0)->Count(), 0);
+    EXPECT_EQ(GetFolderItem("missing", 0)->Count(), 0);
+    EXPECT_TRUE(GetFolderItem("missing", 0)->Item(1).isNil());
+}
+
+TEST(FolderItem, ChildOfAnUnsafeNameIsNil)
+{
+    ScriptFolder scripts;
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    for (const String& name : { String(""), String("."), String(".."), String("a/b"), String("/"),
+             String("../x.rbs"), String(std::string("a\0b", 3), Encoding::UTF8) })
+        EXPECT_TRUE(folder->Child(name).isNil()) << name.bytes();
+
+    for (const String& name : { String("..rbs"), String("..."), String(" lead.rbs"), String("挨拶.rbs"),
+             String("bad\xff.rbs", Encoding::UTF8), String("x.rbs") }) {
+        Ref<FolderItem> child = folder->Child(name);
+        ASSERT_FALSE(child.isNil()) << name.bytes();
+        EXPECT_EQ(child->Name().bytes(), name.bytes());
+        EXPECT_EQ(child->NativePath().bytes(), scripts.pathOf(name.bytes()));
+        EXPECT_FALSE(child->Exists()); // a child need not exist
+    }
+    scripts.write("x.rbs", "x");
+    EXPECT_TRUE(folder->Child("x.rbs")->Exists());
+}
+
+TEST(FolderItem, OpenAsBinaryFileIsNilForWhatCannotBeRead)
+{
+    ScriptFolder scripts;
+    scripts.write("plain.rbs", "text");
+    scripts.makeFolder("Tools.rbs");
+    ASSERT_EQ(mkfifo(scripts.pathOf("pipe.rbs").c_str(), 0644), 0);
+    std::filesystem::create_symlink("loop.rbs", scripts.pathOf("loop.rbs"));
+    std::filesystem::create_symlink("nowhere", scripts.pathOf("dangling.rbs"));
+    std::filesystem::create_symlink("plain.rbs", scripts.pathOf("link.rbs"));
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+
+    for (const char* name : { "Tools.rbs", "missing.rbs", "pipe.rbs", "loop.rbs", "dangling.rbs" })
+        EXPECT_TRUE(folder->Child(name)->OpenAsBinaryFile(false).isNil()) << name;
+    EXPECT_TRUE(folder->Child("plain.rbs")->OpenAsBinaryFile(true).isNil()); // no writable streams
+    Ref<BinaryStream> viaLink = folder->Child("link.rbs")->OpenAsBinaryFile(false);
+    ASSERT_FALSE(viaLink.isNil());
+    EXPECT_EQ(viaLink->Read(100, Encoding::None).bytes(), "text");
+}
+
+TEST(FolderItem, UnreadableFileOpensNoStream)
+{
+    ScriptFolder scripts;
+    std::filesystem::permissions(scripts.path(), std::filesystem::perms(0755));
+    scripts.write("locked.rbs", "secret");
+    scripts.write("open.rbs", "shared");
+    std::filesystem::permissions(scripts.pathOf("locked.rbs"), std::filesystem::perms::none);
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+
+    AsOrdinaryUser user;
+    EXPECT_FALSE(folder->Child("open.rbs")->OpenAsBinaryFile(false).isNil()); // the folder itself is readable
+    EXPECT_TRUE(folder->Child("locked.rbs")->OpenAsBinaryFile(false).isNil());
+}
+
+TEST(FolderItem, UnreadableFolderListsNothing)
+{
+    ScriptFolder scripts;
+    scripts.makeFolder("locked");
+    scripts.write("locked/a.rbs");
+    std::filesystem::permissions(scripts.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(scripts.pathOf("locked"), std::filesystem::perms::none);
+    Ref<FolderItem> locked = GetFolderItem("locked", 0);
+
+    AsOrdinaryUser user;
+    EXPECT_TRUE(locked->Exists());
+    EXPECT_EQ(locked->Count(), 0);
+    EXPECT_TRUE(locked->Item(1).isNil());
+}
+
+TEST(BinaryStream, ReadsTheBytesExactly)
+{
+    ScriptFolder scripts;
+    const char literal[] = "line one\r\nNUL \0 here\r\n\xff\xfe\xc3( end\n";
+    const std::string bytes(literal, sizeof literal - 1);
+    scripts.write("odd.rbs", bytes);
+    Ref<BinaryStream> stream = GetFolderItem("odd.rbs", 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    EXPECT_EQ(stream->Length(), bytes.size());
+
+    const String text = stream->Read(static_cast<int32_t>(stream->Length()), Encoding::None);
+    EXPECT_EQ(text.bytes(), bytes);
+    EXPECT_EQ(text.encoding(), Encoding::None);
+    EXPECT_TRUE(stream->Read(10, Encoding::None).isEmpty()); // at the end
+    stream->Close();
+}
+
+TEST(BinaryStream, ReadsUpToTheCountFromWhereTheLastReadEnded)
+{
+    ScriptFolder scripts;
+    std::string bytes(3 * 1024 * 1024 + 17, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>((i * 7919) >> 3);
+    scripts.write("big.rbs", bytes);
+    Ref<BinaryStream> stream = GetFolderItem("big.rbs", 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+
+    EXPECT_TRUE(stream->Read(0, Encoding::None).isEmpty());
+    EXPECT_TRUE(stream->Read(-5, Encoding::None).isEmpty());
+    const String head = stream->Read(1000, Encoding::UTF8);
+    EXPECT_EQ(head.bytes(), bytes.substr(0, 1000));
+    EXPECT_EQ(head.encoding(), Encoding::UTF8);
+    const String rest = stream->Read(INT32_MAX, Encoding::None); // more than is left
+    EXPECT_EQ(rest.bytes().size(), bytes.size() - 1000);
+    EXPECT_TRUE(rest.bytes() == bytes.substr(1000));
+}
+
+TEST(BinaryStream, EmptyFileReadsNothing)
+{
+    ScriptFolder scripts;
+    scripts.write("empty.rbs");
+    Ref<BinaryStream> stream = GetFolderItem("empty.rbs", 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    EXPECT_EQ(stream->Length(), 0u);
+    EXPECT_TRUE(stream->Read(0, Encoding::None).isEmpty());
+    EXPECT_TRUE(stream->Read(100, Encoding::None).isEmpty());
+}
+
+TEST(BinaryStream, LengthOfAFileBeyondTwoGigabytes)
+{
+    ScriptFolder scripts;
+    const uint64_t size = (uint64_t { 3 } << 30) + 123;
+    const int fd = ::open(scripts.pathOf("huge.rbs").c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0); // sparse: nothing is written
+    ::close(fd);
+    Ref<BinaryStream> stream = GetFolderItem("huge.rbs", 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    EXPECT_EQ(stream->Length(), size);
+}
+
+TEST(BinaryStream, CloseEndsTheStreamAndTheLastReferenceClosesIt)
+{
+    ScriptFolder scripts;
+    scripts.write("a.rbs", "abc");
+    auto openFiles = [] {
+        return std::distance(
+            std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+    };
+    const auto before = openFiles();
+    {
+        Ref<BinaryStream> stream = GetFolderItem("a.rbs", 0)->OpenAsBinaryFile(false);
+        ASSERT_FALSE(stream.isNil());
+        EXPECT_EQ(openFiles(), before + 1);
+    }
+    EXPECT_EQ(openFiles(), before);
+
+    Ref<BinaryStream> stream = GetFolderItem("a.rbs", 0)->OpenAsBinaryFile(false);
+    stream->Close();
+    EXPECT_EQ(openFiles(), before);
+    EXPECT_EQ(stream->Length(), 0u);
+    EXPECT_TRUE(stream->Read(3, Encoding::None).isEmpty());
+    stream->Close(); // twice is harmless
+}
+
+TEST(FolderItem, LaunchHandsTheFolderPathToTheDesktop)
+{
+    ScriptFolder scripts;
+    OpenerRecorder opener;
+    GetFolderItem("", 0)->Launch(true);
+    EXPECT_EQ(opener.paths, std::vector<std::string> { scripts.path() });
+}
+
+TEST(FolderOpening, OpenerGetsThePathOrAFileUrlThatKeepsEveryByte)
+{
+    EXPECT_EQ(platform::openerArgument("/tmp/ide script/挨拶"), "/tmp/ide script/挨拶");
+    EXPECT_EQ(platform::openerArgument("/tmp/bad\xff name"), "file:///tmp/bad%FF%20name");
+}
+
+TEST(FolderItem, ClassRecordsDescendFromObject)
+{
+    EXPECT_EQ(FolderItem::__Lookup().parent, &Object::__Lookup());
+    EXPECT_EQ(BinaryStream::__Lookup().parent, &Object::__Lookup());
+    EXPECT_EQ(GetFolderItem("/", 0)->classRecord().fullName, "FolderItem");
+}
+
+} // namespace

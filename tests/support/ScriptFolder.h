@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/FolderItem.h"
+
+#include <optional>
+#include <string>
+
+// A fresh temporary folder that stands as the program's folder for the length of a scope, removed
+// with everything in it at the end.
+class ScriptFolder {
+public:
+    ScriptFolder();
+    ~ScriptFolder();
+    ScriptFolder(const ScriptFolder&) = delete;
+    ScriptFolder& operator=(const ScriptFolder&) = delete;
+
+    const std::string& path() const { return m_path; }
+    std::string pathOf(const std::string& name) const { return m_path + "/" + name; }
+    // Writes a file of exactly these bytes.
+    void write(const std::string& name, const std::string& bytes = {}) const;
+    void makeFolder(const std::string& name) const;
+
+private:
+    std::string m_path;
+    std::optional<std::string> m_previous;
+};
