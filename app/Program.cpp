@@ -6,8 +6,10 @@
 #include "app/Window1.h"
 #include "app/Window1_Class21.h"
 #include "framework/BevelButton.h"
+#include "framework/ExceptionRecords.h"
 #include "framework/Listbox.h"
 #include "framework/PaneChild.h"
+#include "framework/RegEx.h"
 #include "framework/RectControl.h"
 #include "framework/Timer.h"
 #include "list/AlternatingList.h"
@@ -29,6 +31,7 @@ int32_t main()
 void initialize()
 {
     fw::Object::__Lookup();
+    fw::ExceptionRecords::NilObjectException();
     fw::Application::__Lookup();
     fw::Window::__Lookup();
     fw::RectControl::__Lookup();
@@ -39,6 +42,11 @@ void initialize()
     fw::QuitMenuItem::__Lookup();
     fw::MenuBar::__Lookup();
     fw::BevelButton::__Lookup();
+    fw::RegEx::__Lookup();
+    fw::RegExOptions::__Lookup();
+    fw::RegExMatch::__Lookup();
+    fw::ExceptionRecords::RegExException();
+    fw::ExceptionRecords::RegExSearchPatternException();
 
     App::__Lookup();
     Window1::__Lookup();

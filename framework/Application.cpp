@@ -1,12 +1,11 @@
 #include "framework/Application.h"
 
 #include "framework/MenuItem.h"
+#include "framework/MsgBox.h"
 #include "framework/WindowList.h"
-#include "framework/MenuItem.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <cstdio>
@@ -149,8 +148,7 @@ void _UnhandledException(const std::exception& e)
     const std::string text = "Unhandled " + describe(e);
     std::fprintf(stderr, "ide-script: %s\n", text.c_str());
     state().exitStatus = 1;
-    if (QCoreApplication::instance() && QGuiApplication::platformName() != "offscreen")
-        QMessageBox::critical(nullptr, "IDE Script", QString::fromUtf8(text.c_str()));
+    MsgBox(String(text));
 }
 
 int32_t RuntimeExit()

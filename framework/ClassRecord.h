@@ -107,7 +107,7 @@ PropertyRecord accessor(const char* name, T (C::*getter)() const, void (C::*sett
         [getter](const Object& o) { return PropertyValue((static_cast<const C&>(o).*getter)()); } };
 }
 
-// An object-typed property: registered by name and type, read for inspection, never set by a record.
+// An object-typed property: registered by name and type, never set by a record.
 inline PropertyRecord objectProperty(const char* name, const char* className)
 {
     return { name, std::string("o<") + className + ">", nullptr, nullptr };

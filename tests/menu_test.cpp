@@ -1,4 +1,4 @@
-#include "support/PaletteFixture.h"
+#include "tests/support/PaletteFixture.h"
 
 #include "framework/MenuPresenter.h"
 

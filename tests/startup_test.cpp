@@ -1,4 +1,4 @@
-#include "support/PaletteFixture.h"
+#include "tests/support/PaletteFixture.h"
 
 #include "app/Class2.h"
 #include "framework/BevelButton.h"
@@ -198,6 +198,8 @@ TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
     EXPECT_NE(reported.find("NilObjectException"), std::string::npos) << reported;
     EXPECT_EQ(reported.find("IllegalCastException"), std::string::npos) << reported;
     EXPECT_EQ(std::count(reported.begin(), reported.end(), '\n'), 1) << reported;
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_NE(messages.texts[0].find("NilObjectException"), std::string::npos);
     EXPECT_EQ(fw::Runtime::WindowCount(), 1);
     Program::finalize();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);

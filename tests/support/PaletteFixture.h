@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "app/Window1.h"
 #include "framework/Application.h"
+#include "tests/support/MsgBoxRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,9 @@ protected:
         MenuBar1::_implicitInstance.__Exit();
         fw::Runtime::resetForTesting();
     }
+
+    // Message boxes, the unhandled-exception report among them, are recorded instead of shown.
+    MsgBoxRecorder messages;
 
     // The start-up steps before the event loop: the application object and the palette window.
     static fw::Ref<Window1> startWithoutLoop()
