@@ -4,6 +4,9 @@
 #include "app/MenuBar1.h"
 #include "app/SettingsRecords.h"
 #include "app/Window1_Class21.h"
+#include "framework/BinaryStream.h"
+#include "framework/FolderItem.h"
+#include "framework/MsgBox.h"
 #include "framework/SetProperties.h"
 #include "list/CustomCellListbox.h"
 
@@ -185,13 +188,38 @@ void Window1::Event_Resizing()
 
 void Window1::RunIDEScript(const fw::String&) { }
 
-void Window1::RunRbsFile(const fw::String&) { }
+void Window1::RunRbsFile(const fw::String& fileName)
+{
+    fw::Ref<fw::FolderItem> folder = fw::GetFolderItem("", 0);
+    fw::Ref<fw::FolderItem> file = folder->Child(fileName);
+    if (!file)
+        return;
+    fw::Ref<fw::BinaryStream> stream = file->OpenAsBinaryFile(false);
+    if (!stream)
+        return;
+    // The read count is a signed 32-bit number: a file longer than that cannot be read whole, and
+    // sending part of it as if it were the script would report a failure as success.
+    const uint64_t length = stream->Length();
+    if (length > static_cast<uint64_t>(INT32_MAX)) {
+        fw::MsgBox("Error");
+        stream->Close();
+        return;
+    }
+    const fw::String script = stream->Read(static_cast<int32_t>(length), fw::Encoding::None);
+    RunIDEScript(script);
+    stream->Close();
+}
 
 void Window1::test() { }
 
 void Window1::ReadMenu(fw::Ref<CustomCellListbox>) { }
 
-void Window1::OpenDir() { }
+void Window1::OpenDir()
+{
+    fw::Ref<fw::FolderItem> folder = fw::GetFolderItem("", 0);
+    if (folder && folder->Exists())
+        folder->Launch(true);
+}
 
 fw::Ref<CustomCellListbox> Window1::CustomCellListbox1() { return control<CustomCellListbox>("CustomCellListbox1"); }
 fw::Ref<Class2> Window1::Class21() { return control<Class2>("Class21"); }
