@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
-# Builds the program and its tests, then runs every test.
+# Builds the program and its tests and runs every check: the tests, the same tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and short fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+echo "== Build and test"
 bash scripts/build.sh build
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$(nproc)"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$jobs")
+
+echo "== Fuzz the parsers of outside bytes"
+bash scripts/fuzz.sh
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DIDE_SCRIPT_SANITIZE=ON
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j"$jobs" -LE e2e)
