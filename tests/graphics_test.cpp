@@ -294,7 +294,9 @@ TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
     for (int y = 0; y < 50; ++y) {
         for (int x = 0; x < 50; ++x) {
             const bool inside = x >= 10 && x < 30 && y >= 20 && y < 30;
-            if (!inside) EXPECT_EQ(pixels::at(image, x, y), white) << x << "," << y;
+            if (!inside) {
+                EXPECT_EQ(pixels::at(image, x, y), white) << x << "," << y;
+            }
         }
     }
     EXPECT_EQ(pixels::at(image, 10, 20), black);

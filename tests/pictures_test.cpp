@@ -144,14 +144,17 @@ TEST_F(PicturesTest, TheFailureTable)
             } catch (const NilObjectException&) {
                 raised = true;
             }
+            EXPECT_EQ(Close::_permapic.picture.isNil(), !row.iconCached);
+            EXPECT_EQ(CloseMASK::_permapic.picture.isNil(), !row.maskCached);
             EXPECT_EQ(raised, row.result == Outcome::nilObjectException);
-            if (row.result == Outcome::nil) EXPECT_TRUE(result->isNil());
-            if (row.result == Outcome::maskedIcon || row.result == Outcome::plainIcon) {
+            if (row.result == Outcome::nilObjectException) continue;
+            ASSERT_TRUE(result.has_value());
+            if (row.result == Outcome::nil) {
+                EXPECT_TRUE(result->isNil());
+            } else {
                 EXPECT_EQ(*result, held[170]);
                 EXPECT_EQ((*result)->Mask(false).isNil(), row.result == Outcome::plainIcon);
             }
-            EXPECT_EQ(Close::_permapic.picture.isNil(), !row.iconCached);
-            EXPECT_EQ(CloseMASK::_permapic.picture.isNil(), !row.maskCached);
         }
         // A missing picture is looked for again on every call; a found one only once.
         EXPECT_EQ(asked[170], row.iconCached ? 1 : 2);
