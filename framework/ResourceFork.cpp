@@ -1,0 +1,79 @@
+#include "framework/ResourceFork.h"
+
+#include "framework/ClassRecord.h"
+#include "framework/Picture.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace fw {
+
+const ClassRecord& ResourceFork::__Lookup()
+{
+    static const ClassRecord& record
+        = ClassRecord::define("ResourceFork", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              r.methods = { { "GetPicture", "%o<Picture>%i4" } };
+          });
+    return record;
+}
+
+void ResourceFork::Constructor(PictureLookup lookup)
+{
+    m_lookup = std::move(lookup);
+}
+
+Ref<Picture> ResourceFork::GetPicture(int32_t id)
+{
+    return m_lookup ? m_lookup(id) : nullptr;
+}
+
+namespace {
+
+// Qt's resource system stands in for the application's resource fork: the pictures are PNG files
+// under ":/pictures", each named by its id.
+const char* const pictureFolder = ":/pictures";
+
+Ref<Picture> compiledPicture(int32_t id)
+{
+    const QImage image(QStringLiteral("%1/%2.png").arg(QLatin1String(pictureFolder)).arg(id));
+    if (image.isNull()) return nullptr;
+    return Picture::fromImage(image);
+}
+
+Ref<ResourceFork> compiledResourceFork()
+{
+    if (!QDir(QLatin1String(pictureFolder)).exists()) return nullptr;
+    return New<ResourceFork>(ResourceFork::PictureLookup(compiledPicture));
+}
+
+// Empty while no test replaces the fork.
+std::function<Ref<ResourceFork>()>& replacedFork()
+{
+    static std::function<Ref<ResourceFork>()> getter;
+    return getter;
+}
+
+} // namespace
+
+Ref<ResourceFork> appResourceForkGetter()
+{
+    if (replacedFork()) return replacedFork()();
+    return compiledResourceFork();
+}
+
+ScopedResourceFork::ScopedResourceFork(ResourceFork::PictureLookup lookup)
+    : m_previous(std::exchange(replacedFork(), [lookup] { return New<ResourceFork>(lookup); }))
+{
+}
+
+ScopedResourceFork::ScopedResourceFork(std::nullptr_t)
+    : m_previous(std::exchange(replacedFork(), [] { return Ref<ResourceFork>(); }))
+{
+}
+
+ScopedResourceFork::~ScopedResourceFork()
+{
+    replacedFork() = std::move(m_previous);
+}
+
+} // namespace fw
