@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Class2.h"
 #include "app/MenuBar1.h"
+#include "app/Pictures.h"
 #include "app/Window1.h"
 #include "app/Window1_Class21.h"
 #include "framework/BevelButton.h"
@@ -97,6 +98,12 @@ void _MakeDefaultView()
 
 void finalize()
 {
+    Reload::_permapic.__Exit();
+    ReloadMASK::_permapic.__Exit();
+    Close::_permapic.__Exit();
+    CloseMASK::_permapic.__Exit();
+    folder::_permapic.__Exit();
+    folderMASK::_permapic.__Exit();
     // The framework's window lists; its run-time type-information maps live as long as the process,
     // since every class's lookup refers to its record.
     fw::_ReleaseWindowLists();

@@ -2,6 +2,7 @@
 
 #include "app/FloaterProcessFix.h"
 #include "app/MenuBar1.h"
+#include "app/Pictures.h"
 #include "app/SettingsRecords.h"
 #include "app/Window1_Class21.h"
 #include "framework/BinaryStream.h"
@@ -109,16 +110,19 @@ void Window1::_CreateControls0()
     fw::_SetProperties(Class21(), SettingsRecords::Class21);
 
     addControl<fw::BevelButton>(*this, "BevelButton1");
+    BevelButton1()->setIcon(::Reload());
     fw::_SetProperties(BevelButton1(), SettingsRecords::BevelButton1);
     bind("BevelButton1", "Action", &Window1::BevelButton1_Action, "(  )");
     bind("BevelButton1", "Open", &Window1::BevelButton1_Open, "(  )");
 
     addControl<fw::BevelButton>(*this, "BevelButton2");
+    BevelButton2()->setIcon(::Close());
     fw::_SetProperties(BevelButton2(), SettingsRecords::BevelButton2);
     bind("BevelButton2", "Action", &Window1::BevelButton2_Action, "(  )");
     bind("BevelButton2", "Open", &Window1::BevelButton2_Open, "(  )");
 
     addControl<fw::BevelButton>(*this, "BevelButton3");
+    BevelButton3()->setIcon(::folder());
     fw::_SetProperties(BevelButton3(), SettingsRecords::BevelButton3);
     bind("BevelButton3", "Open", &Window1::BevelButton3_Open, "(  )");
     bind("BevelButton3", "Action", &Window1::BevelButton3_Action, "(  )");
@@ -133,7 +137,7 @@ bool Window1::CustomCellListbox1_MouseDown(fw::Ref<CustomCellListbox> Me, int32_
 
 void Window1::BevelButton1_Action(fw::Ref<fw::BevelButton>) { }
 
-void Window1::BevelButton1_Open(fw::Ref<fw::BevelButton> Me) { (void)Me.get(); }
+void Window1::BevelButton1_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::Reload()); }
 
 void Window1::BevelButton2_Action(fw::Ref<fw::BevelButton>)
 {
@@ -147,9 +151,9 @@ void Window1::BevelButton2_Action(fw::Ref<fw::BevelButton>)
     }
 }
 
-void Window1::BevelButton2_Open(fw::Ref<fw::BevelButton> Me) { (void)Me.get(); }
+void Window1::BevelButton2_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::Close()); }
 
-void Window1::BevelButton3_Open(fw::Ref<fw::BevelButton> Me) { (void)Me.get(); }
+void Window1::BevelButton3_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::folder()); }
 
 void Window1::BevelButton3_Action(fw::Ref<fw::BevelButton>) { OpenDir(); }
 

@@ -1,6 +1,8 @@
 #include "framework/BevelButton.h"
 
 #include "framework/Application.h"
+#include "framework/Graphics.h"
+#include "framework/Picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,6 +33,13 @@ protected:
         painter.setPen(m_pressed ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x80, 0x80, 0x80));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomRight());
+        if (Ref<Picture> icon = m_owner.Icon()) {
+            Ref<Graphics> g = New<Graphics>(&painter, rect());
+            const int32_t x = (width() - icon->Width()) / 2 + (m_pressed ? 1 : 0);
+            const int32_t y = (height() - icon->Height()) / 2 + (m_pressed ? 1 : 0);
+            g->DrawPicture(icon, x, y, -10000, -10000, 0, 0, -10000, -10000);
+            g->detach();
+        }
     }
 
     void mousePressEvent(QMouseEvent* event) override
@@ -86,6 +95,18 @@ const ClassRecord& BevelButton::__Lookup()
               r.bindableEvents.push_back(bindable("Action", "(  )", &BevelButton::Action));
           });
     return record;
+}
+
+BevelButton::BevelButton() = default;
+
+BevelButton::~BevelButton() = default;
+
+Ref<Picture> BevelButton::Icon() const { return m_icon; }
+
+void BevelButton::setIcon(Ref<Picture> picture)
+{
+    m_icon = std::move(picture);
+    Refresh();
 }
 
 QWidget* BevelButton::createWidget(QWidget* parent) { return new BevelButtonWidget(*this, parent); }

@@ -5,12 +5,16 @@
 namespace fw {
 
 class BevelButtonWidget;
+class Picture;
 
 // A push button with a bevel that shows a picture and raises Action when clicked.
 class BevelButton : public RectControl {
 public:
     static const ClassRecord& __Lookup();
     const ClassRecord& classRecord() const override { return __Lookup(); }
+
+    BevelButton();
+    ~BevelButton() override;
 
     virtual void Event_Action() { Action(); }
     Event<void()> Action;
@@ -34,6 +38,10 @@ public:
     bool Italic = false;
     bool Underline = false;
 
+    // The picture the button shows, centred, through its mask; nil shows none.
+    Ref<Picture> Icon() const;
+    void setIcon(Ref<Picture> picture);
+
     // Presses the button as a click does: for keyboard use and for tests.
     void Push();
 
@@ -42,6 +50,7 @@ protected:
 
 private:
     friend class BevelButtonWidget;
+    Ref<Picture> m_icon;
 };
 
 } // namespace fw

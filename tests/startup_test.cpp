@@ -1,12 +1,16 @@
 #include "tests/support/PaletteFixture.h"
 
 #include "app/Class2.h"
+#include "app/Pictures.h"
+#include "framework/Picture.h"
+#include "framework/ResourceFork.h"
 #include "framework/BevelButton.h"
 #include "framework/ClassRecord.h"
 #include "framework/RectControl.h"
 #include "framework/Window.h"
 #include "list/CustomCellListbox.h"
 
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -215,6 +219,81 @@ TEST_F(StartUp, ClosingTheLastWindowQuitsWithAutoQuit)
     fw::_RuntimeRun();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);
     EXPECT_FALSE(window->isOpen());
+}
+
+} // namespace
+
+namespace {
+
+using PaletteIcons = PaletteFixture;
+
+TEST_F(PaletteIcons, EachButtonShowsItsMaskedIconCentred)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    struct Case {
+        fw::Ref<fw::BevelButton> button;
+        fw::Ref<fw::Picture> (*getter)();
+    } cases[] = { { window->BevelButton1(), &::Reload }, { window->BevelButton2(), &::Close },
+        { window->BevelButton3(), &::folder } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button->Name.bytes());
+        ASSERT_TRUE(c.button->Icon());
+        EXPECT_TRUE(c.button->Icon() == c.getter());
+        const QImage face = c.button->widget()->grab().toImage();
+        const QImage bare = [&] {
+            fw::Ref<fw::Picture> icon = c.button->Icon();
+            c.button->setIcon(nullptr);
+            QImage image = c.button->widget()->grab().toImage();
+            c.button->setIcon(icon);
+            return image;
+        }();
+        // The icon changes pixels in the middle of the button, and its mask leaves the corners alone.
+        int changed = 0;
+        for (int y = 2; y < 18; ++y)
+            for (int x = 2; x < 18; ++x)
+                changed += face.pixel(x, y) != bare.pixel(x, y);
+        EXPECT_GT(changed, 10);
+        EXPECT_EQ(face.pixel(3, 3), bare.pixel(3, 3));
+        EXPECT_EQ(face.pixel(16, 16), bare.pixel(16, 16));
+    }
+}
+
+TEST_F(PaletteIcons, AMissingPictureGivesAButtonWithoutAnIconAndNoMessage)
+{
+    fw::ScopedResourceFork nothing([](int32_t) { return fw::Ref<fw::Picture>(); });
+    fw::Ref<Window1> window = startWithoutLoop();
+    EXPECT_TRUE(window->BevelButton1()->Icon().isNil());
+    EXPECT_TRUE(window->BevelButton3()->Icon().isNil());
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(PaletteIcons, AMaskWithoutItsIconIsReportedNotSwallowed)
+{
+    fw::ScopedResourceFork maskOnly([](int32_t id) {
+        return id == 169 ? fw::Picture::fromImage(QImage(16, 16, QImage::Format_ARGB32_Premultiplied))
+                         : fw::Ref<fw::Picture>();
+    });
+    Program::initialize();
+    testing::internal::CaptureStderr();
+    Program::_Main();
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reported.find("NilObjectException"), std::string::npos) << reported;
+    ASSERT_EQ(messages.texts.size(), 1u);
+    Program::finalize();
+    EXPECT_TRUE(ReloadMASK::_permapic.picture.isNil());
+    EXPECT_TRUE(Reload::_permapic.picture.isNil());
+    EXPECT_EQ(fw::RuntimeExit(), 1);
+}
+
+TEST_F(PaletteIcons, FinalisationReleasesThePictureCaches)
+{
+    startWithoutLoop();
+    EXPECT_TRUE(Reload::_permapic.picture);
+    EXPECT_TRUE(folderMASK::_permapic.picture);
+    Program::finalize();
+    for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
+             &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
+        EXPECT_TRUE(cache->picture.isNil());
 }
 
 } // namespace

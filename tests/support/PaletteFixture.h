@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/MenuBar1.h"
+#include "app/Pictures.h"
 #include "app/Program.h"
 #include "app/Window1.h"
 #include "framework/Application.h"
@@ -20,6 +21,9 @@ protected:
     {
         fw::_ReleaseWindowLists();
         MenuBar1::_implicitInstance.__Exit();
+        for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
+                 &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
+            cache->__Exit();
         fw::Runtime::resetForTesting();
     }
 
