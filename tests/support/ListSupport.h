@@ -12,10 +12,12 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Runs what is pending, so that the repaints asked for have happened.
@@ -23,6 +25,18 @@ inline void settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
+}
+
+// Runs the event loop until the condition holds, for at most the time given; false when time ran out.
+inline bool runUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 // A left-button press at x, y of the widget, as the user makes it.
@@ -141,12 +155,14 @@ public:
     {
         write("owner");
         owners.push_back(list.get());
+        if (onOwner) onOwner();
     }
 
     // Not counted: the list holds the cell.
     std::vector<CustomCellListbox*> owners;
-    // Run by cellPaint, to look at what was painted before it.
+    // Run by cellPaint, to look at what was painted before it, and by owner.
     std::function<void(fw::Graphics&)> onPaint;
+    std::function<void()> onOwner;
 
 private:
     void write(const std::string& entry)
