@@ -48,6 +48,9 @@ public:
     Event<bool(int32_t, int32_t)> MouseDown;
     // x, y within the cell; True skips the list's own handling of the click (the selection).
     Event<bool(int32_t, int32_t, int32_t, int32_t)> CellClick;
+    // Both paint events are raised for every row slot of the visible area, also below the last row,
+    // the background first. Each gets a Graphics of its own over the cell's area, starting from the
+    // list's text style.
     // x, y: where the list would draw the text; True means the handler drew it.
     Event<bool(Ref<Graphics>, int32_t, int32_t, int32_t, int32_t)> CellTextPaint;
     // True means the handler painted the background; the list then paints neither its own background

@@ -24,23 +24,6 @@ public:
     mutable std::vector<int32_t> tagReads;
 };
 
-class ActionCounter : public fw::ActionNotificationReceiver {
-public:
-    explicit ActionCounter(std::vector<std::string>* log = nullptr)
-        : m_log(log)
-    {
-    }
-    void PerformAction() override
-    {
-        ++count;
-        if (m_log) m_log->push_back("Action");
-    }
-    int count = 0;
-
-private:
-    std::vector<std::string>* m_log;
-};
-
 constexpr uint32_t untouched = 0x00FF00;
 
 // The palette window as start-up makes it, with its list shown so that repaints happen.

@@ -14,17 +14,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-class ActionCounter : public fw::ActionNotificationReceiver {
-public:
-    void PerformAction() override
-    {
-        ++count;
-        last = Clock::now();
-    }
-    int count = 0;
-    Clock::time_point last;
-};
-
 // A press timer as the palette's settings record makes it: off, with a period of 100 ms.
 class PressTimerTest : public PaletteFixture {
 protected:
