@@ -132,7 +132,7 @@ void Window1::CustomCellListbox1_Open(fw::Ref<CustomCellListbox> Me) { (void)Me.
 
 bool Window1::CustomCellListbox1_MouseDown(fw::Ref<CustomCellListbox> Me, int32_t, int32_t y)
 {
-    return y < Me->DefaultRowHeight;
+    return y < Me->DefaultRowHeight();
 }
 
 void Window1::BevelButton1_Action(fw::Ref<fw::BevelButton>) { }

@@ -1,3 +1,4 @@
+#include "tests/support/After.h"
 #include "tests/support/PaletteFixture.h"
 
 #include "app/Class2.h"
@@ -19,16 +20,6 @@
 #include <memory>
 
 namespace {
-
-// A timer that lives only as long as the test, so that nothing it schedules reaches a later test.
-std::unique_ptr<QTimer> after(int milliseconds, std::function<void()> action)
-{
-    auto timer = std::make_unique<QTimer>();
-    timer->setSingleShot(true);
-    QObject::connect(timer.get(), &QTimer::timeout, std::move(action));
-    timer->start(milliseconds);
-    return timer;
-}
 
 using StartUp = PaletteFixture;
 
@@ -121,9 +112,9 @@ TEST_F(StartUp, TheWindowHoldsFiveControlsInOrderWithTheirPlacesAndLocks)
         EXPECT_EQ(p.control->LockBottom, p.lockBottom);
         EXPECT_EQ(p.control->widget()->geometry(), QRect(p.left, p.top, p.width, p.height));
     }
-    EXPECT_EQ(window->CustomCellListbox1()->DefaultRowHeight, 20);
-    EXPECT_TRUE(window->CustomCellListbox1()->HasHeading);
-    EXPECT_EQ(window->CustomCellListbox1()->InitialValue.bytes(), "Script Name");
+    EXPECT_EQ(window->CustomCellListbox1()->DefaultRowHeight(), 20);
+    EXPECT_TRUE(window->CustomCellListbox1()->HasHeading());
+    EXPECT_EQ(window->CustomCellListbox1()->InitialValue().bytes(), "Script Name");
     EXPECT_EQ(window->CustomCellListbox1()->cellcolor.value, 0u);
     EXPECT_EQ(window->BevelButton3()->TextSize, 0);
     EXPECT_EQ(window->BevelButton2()->TabIndex, 3);

@@ -1,0 +1,150 @@
+#include "tests/support/After.h"
+#include "tests/support/ListSupport.h"
+#include "tests/support/PaletteFixture.h"
+
+#include "app/Class2.h"
+#include "app/Window1_Class21.h"
+#include "framework/Timer.h"
+#include "list/CustomCellListbox.h"
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// A press timer as the palette's settings record makes it: off, with a period of 100 ms.
+class PressTimerTest : public PaletteFixture {
+protected:
+    void SetUp() override
+    {
+        PaletteFixture::SetUp();
+        timer = fw::New<Class2>();
+        timer->setMode(0);
+        timer->setPeriod(100);
+        timer->addActionNotificationReceiver(&actions);
+    }
+    void TearDown() override
+    {
+        timer->removeActionNotificationReceiver(&actions);
+        timer = nullptr;
+        PaletteFixture::TearDown();
+    }
+
+    fw::Ref<Class2> timer;
+    ActionCounter actions;
+};
+
+TEST_F(PressTimerTest, ANewTimerNeverFires)
+{
+    EXPECT_FALSE(timer->Go);
+    EXPECT_EQ(timer->Mode(), 0);
+    EXPECT_FALSE(runUntil([&] { return actions.count > 0; }, 250));
+    EXPECT_TRUE(timer->myBu.isNil());
+}
+
+TEST_F(PressTimerTest, OneTickComesAboutAPeriodAfterModeOne)
+{
+    timer->Go = true;
+    const auto armed = Clock::now();
+    timer->setMode(1);
+    ASSERT_TRUE(runUntil([&] { return !timer->Go; }, 2000));
+    EXPECT_GE(actions.last - armed, milliseconds(50));
+    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(timer->Mode(), 0); // the single shot is spent
+    EXPECT_FALSE(runUntil([&] { return actions.count > 1; }, 250));
+}
+
+TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
+{
+    std::vector<std::string> log;
+    fw::Ref<TestButtonsCell> cell = fw::New<TestButtonsCell>(&log);
+    cell->mycolor = fw::Color { 0x777777 };
+    timer->myBu = cell;
+    const struct {
+        bool go;
+        int32_t mode;
+    } cases[] = { { true, 1 }, { false, 1 }, { true, 0 }, { false, 0 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.go) + " mode " + std::to_string(c.mode));
+        timer->Go = c.go;
+        timer->setMode(c.mode);
+        timer->Event_Action();
+        EXPECT_FALSE(timer->Go);
+        EXPECT_EQ(timer->Mode(), c.mode);
+        EXPECT_EQ(timer->Period(), 100);
+        EXPECT_TRUE(timer->myBu == cell);
+        EXPECT_EQ(cell->mycolor.value, 0x777777u);
+    }
+    EXPECT_TRUE(log.empty());
+    timer->setMode(0);
+}
+
+// Two presses, the second during the first's wait: it arms the timer again, which starts the period
+// anew, and the one tick that follows ends both waits, the inner first.
+TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    fw::Ref<CustomCellListbox> list = window->CustomCellListbox1();
+    fw::Ref<Class2> pressTimer = window->Class21();
+    ActionCounter palette;
+    pressTimer->addActionNotificationReceiver(&palette);
+    std::vector<std::string> log;
+    std::vector<fw::Ref<TestButtonsCell>> cells;
+    for (int row = 0; row < 2; ++row) {
+        list->AddRow("");
+        cells.push_back(fw::New<TestButtonsCell>(&log));
+        list->customCell(row, 0, cells.back());
+    }
+    Clock::time_point rearmed;
+    // At 70 ms, the first tick not yet come: without a new period it would come 30 ms later.
+    auto second = after(70, [&] {
+        rearmed = Clock::now();
+        list->Event_CellClick(1, 0, 0, 0);
+        log.push_back("inner returned");
+    });
+    list->Event_CellClick(0, 0, 0, 0);
+    log.push_back("outer returned");
+    pressTimer->removeActionNotificationReceiver(&palette);
+
+    EXPECT_EQ(palette.count, 1);
+    EXPECT_GE(palette.last - rearmed, milliseconds(50));
+    EXPECT_EQ(
+        log, (std::vector<std::string> { "cellClick", "cellClick", "inner returned", "outer returned" }));
+    EXPECT_EQ(cells[0]->mycolor.value, 0xBDBBBDu);
+    EXPECT_EQ(cells[1]->mycolor.value, 0xBDBBBDu);
+    EXPECT_TRUE(pressTimer->myBu.isNil());
+}
+
+TEST_F(PressTimerTest, ThePalettesTimerHoldsItsWindowUntilTheWindowCloses)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    fw::Ref<Window1_Class21> member = fw::Cast<Window1_Class21>(window->Class21());
+    EXPECT_TRUE(member->Window() == window);
+    fw::_ReleaseWindowLists();
+    EXPECT_TRUE(member->Window().isNil());
+}
+
+TEST_F(PressTimerTest, PaneChildOperationsKeepTheWindowAndIndex)
+{
+    fw::Ref<Window1_Class21> member = fw::New<Window1_Class21>();
+    fw::Ref<fw::Window> first = fw::New<fw::Window>();
+    fw::Ref<fw::Window> second = fw::New<fw::Window>();
+    member->_SetWindow(first);
+    EXPECT_EQ(first->refCount(), 2);
+    member->_SetWindow(second);
+    EXPECT_EQ(first->refCount(), 1);
+    EXPECT_TRUE(member->Window() == second);
+    member->_SetIndex(7);
+    EXPECT_EQ(member->_Index(), 7);
+    member->_SetIndex(INT32_MIN);
+    EXPECT_EQ(member->_Index(), INT32_MIN);
+    fw::Ref<Window1_Class21> none;
+    EXPECT_THROW(none->_SetWindow(first), fw::NilObjectException);
+    EXPECT_THROW(none->_Index(), fw::NilObjectException);
+    EXPECT_THROW(none->_SetIndex(1), fw::NilObjectException);
+    member->_SetWindow(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+#pragma once
+
+#include "framework/Graphics.h"
+#include "framework/Timer.h"
+#include "framework/Window.h"
+#include "list/ButtonsCell.h"
+#include "list/CustomListboxCell.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Runs what is pending, so that the repaints asked for have happened.
+inline void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Runs the event loop until the condition holds, for at most the time given; false when time ran out.
+inline bool runUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// A left-button press at x, y of the widget, as the user makes it.
+inline void press(QWidget* widget, int x, int y)
+{
+    const QPointF at(x, y);
+    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+        Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+inline uint32_t pixel(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+// The regions of the paint events that a widget receives.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+// A Graphics over an area of an image, made and let go as the list makes and lets go of a cell's.
+class AreaGraphics {
+public:
+    AreaGraphics(QImage& image, const QRect& area)
+        : m_painter(&image)
+        , m_graphics(fw::New<fw::Graphics>(&m_painter, area))
+    {
+    }
+    ~AreaGraphics() { m_graphics->detach(); }
+    const fw::Ref<fw::Graphics>& get() const { return m_graphics; }
+
+private:
+    QPainter m_painter;
+    fw::Ref<fw::Graphics> m_graphics;
+};
+
+// A Graphics over a whole image, which can be read between drawing calls.
+class ImageGraphics {
+public:
+    explicit ImageGraphics(QImage& image)
+        : m_graphics(fw::New<fw::Graphics>(&image))
+    {
+    }
+    ~ImageGraphics() { m_graphics->detach(); }
+    const fw::Ref<fw::Graphics>& get() const { return m_graphics; }
+
+private:
+    fw::Ref<fw::Graphics> m_graphics;
+};
+
+inline QImage filledImage(int width, int height, uint32_t rgb)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(rgb));
+    return image;
+}
+
+// A plain window, not floating, with one control of class T on it.
+template <class T> struct OnWindow {
+    fw::Ref<fw::Window> window;
+    fw::Ref<T> control;
+};
+
+template <class T> OnWindow<T> placeOnWindow(int width, int height, bool open)
+{
+    fw::Ref<fw::Window> window = fw::New<fw::Window>();
+    window->Constructor();
+    window->setWidth(width + 20);
+    window->setHeight(height + 20);
+    fw::Ref<T> control = window->__New<T>();
+    control->Constructor();
+    window->_AddControl("List", control);
+    control->setWidth(width);
+    control->setHeight(height);
+    if (open) window->openNow();
+    settle();
+    return { window, control };
+}
+
+// Counts a timer's actions and writes down the time of the last one.
+class ActionCounter : public fw::ActionNotificationReceiver {
+public:
+    explicit ActionCounter(std::vector<std::string>* log = nullptr)
+        : m_log(log)
+    {
+    }
+    void PerformAction() override
+    {
+        ++count;
+        last = std::chrono::steady_clock::now();
+        if (m_log) m_log->push_back("Action");
+    }
+    int count = 0;
+    std::chrono::steady_clock::time_point last;
+
+private:
+    std::vector<std::string>* m_log;
+};
+
+// A cell object that answers as it is told and writes down what the list asks of it.
+class RecordingCell : public CustomListboxCell {
+public:
+    void Constructor(std::vector<std::string>* log, bool handlesClick, int32_t value)
+    {
+        m_log = log;
+        m_handlesClick = handlesClick;
+        m_value = value;
+    }
+
+    bool cellClick(int32_t x, int32_t y) override
+    {
+        write("cellClick " + std::to_string(x) + "," + std::to_string(y));
+        return m_handlesClick;
+    }
+    void cellPaint(fw::Ref<fw::Graphics> g, int32_t row) override
+    {
+        write("cellPaint " + std::to_string(row));
+        if (onPaint) onPaint(*g);
+    }
+    int32_t compareValue() override
+    {
+        write("compareValue " + std::to_string(m_value));
+        return m_value;
+    }
+    void owner(fw::Ref<CustomCellListbox> list) override
+    {
+        write("owner");
+        owners.push_back(list.get());
+        if (onOwner) onOwner();
+    }
+
+    // Not counted: the list holds the cell.
+    std::vector<CustomCellListbox*> owners;
+    // Run by cellPaint, to look at what was painted before it, and by owner.
+    std::function<void(fw::Graphics&)> onPaint;
+    std::function<void()> onOwner;
+
+private:
+    void write(const std::string& entry)
+    {
+        if (m_log) m_log->push_back(entry);
+    }
+
+    std::vector<std::string>* m_log = nullptr;
+    bool m_handlesClick = false;
+    int32_t m_value = 0;
+};
+
+// A button cell with the click and paint the palette's has, as far as the list's press flash sees
+// them: a click presses the face and is handled; a paint shows the face colour it finds.
+class TestButtonsCell : public ButtonsCell {
+public:
+    void Constructor(std::vector<std::string>* log) { m_log = log; }
+
+    bool cellClick(int32_t, int32_t) override
+    {
+        mycolor = fw::Color { 0x777777 };
+        m_log->push_back("cellClick");
+        return true;
+    }
+    void cellPaint(fw::Ref<fw::Graphics>, int32_t row) override
+    {
+        char face[16];
+        std::snprintf(face, sizeof face, "%06X", mycolor.value);
+        m_log->push_back("cellPaint " + std::to_string(row) + " " + face);
+    }
+    int32_t compareValue() override { return 0; }
+    void owner(fw::Ref<CustomCellListbox>) override { }
+
+private:
+    std::vector<std::string>* m_log = nullptr;
+};
