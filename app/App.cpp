@@ -11,7 +11,9 @@ const fw::ClassRecord& App::__Lookup()
     return record;
 }
 
-void App::Event_Close() { }
+void App::Event_Close()
+{
+}
 
 void App::Event_Open()
 {
@@ -19,4 +21,7 @@ void App::Event_Open()
     FloaterProcessFix::Install();
 }
 
-fw::Ref<::App> Global::App() { return fw::Cast<::App>(fw::_GetAppObject()); }
+fw::Ref<::App> Global::App()
+{
+    return fw::Cast<::App>(fw::_GetAppObject());
+}

@@ -17,4 +17,7 @@ Class2::Class2() = default;
 
 Class2::~Class2() = default;
 
-void Class2::Event_Action() { Go = false; }
+void Class2::Event_Action()
+{
+    Go = false;
+}

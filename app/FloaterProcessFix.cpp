@@ -3,7 +3,9 @@
 namespace FloaterProcessFix {
 
 // Filled in with the platform's front-process service.
-void Install() { }
+void Install()
+{
+}
 
 int32_t CarbonEventHandler(int32_t, int32_t, int32_t)
 {
@@ -11,8 +13,12 @@ int32_t CarbonEventHandler(int32_t, int32_t, int32_t)
     return 0;
 }
 
-void CheckOpenWindows() { }
+void CheckOpenWindows()
+{
+}
 
-void HideShowFloaters(const fw::String&) { }
+void HideShowFloaters(const fw::String&)
+{
+}
 
 } // namespace FloaterProcessFix

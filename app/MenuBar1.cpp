@@ -26,8 +26,7 @@ struct ItemRow {
 };
 
 // Makes one item: Name, then AutoEnable, then Text, then KeyboardShortcut, each on a checked item.
-template<class Item>
-fw::Ref<fw::MenuItem> makeItem(const ItemRow& row)
+template <class Item> fw::Ref<fw::MenuItem> makeItem(const ItemRow& row)
 {
     fw::Ref<fw::MenuItem> item = fw::New<Item>();
     item->Name = row.name;
@@ -70,7 +69,10 @@ void MenuBar1::Untitled1()
         appendTo(*this, "EditMenu", makeItem<fw::MenuItem>(row));
 }
 
-void MenuBar1::ImplicitInstance::__Exit() { instance = nullptr; }
+void MenuBar1::ImplicitInstance::__Exit()
+{
+    instance = nullptr;
+}
 
 fw::Ref<::MenuBar1> Global::MenuBar1()
 {

@@ -19,7 +19,8 @@ namespace {
 
 fw::Ref<fw::Picture> maskGetter(PictureCache& cache, int32_t resourceId)
 {
-    if (cache.picture) return cache.picture;
+    if (cache.picture)
+        return cache.picture;
     fw::Ref<fw::ResourceFork> fork = fw::appResourceForkGetter();
     // Stored even when nil, so that a missing picture is looked for again on the next call.
     cache.picture = fork->GetPicture(resourceId);
@@ -28,7 +29,8 @@ fw::Ref<fw::Picture> maskGetter(PictureCache& cache, int32_t resourceId)
 
 fw::Ref<fw::Picture> iconGetter(PictureCache& cache, int32_t resourceId, fw::Ref<fw::Picture> (*mask)())
 {
-    if (cache.picture) return cache.picture;
+    if (cache.picture)
+        return cache.picture;
     fw::Ref<fw::ResourceFork> fork = fw::appResourceForkGetter();
     cache.picture = fork->GetPicture(resourceId);
     fw::Ref<fw::Picture> maskPicture = mask();

@@ -10,8 +10,8 @@
 #include "framework/ExceptionRecords.h"
 #include "framework/Listbox.h"
 #include "framework/PaneChild.h"
-#include "framework/RegEx.h"
 #include "framework/RectControl.h"
+#include "framework/RegEx.h"
 #include "framework/Timer.h"
 #include "list/AlternatingList.h"
 #include "list/ButtonsCell.h"
@@ -75,7 +75,9 @@ void _Main()
     }
 }
 
-void _InitFileTypes() { }
+void _InitFileTypes()
+{
+}
 
 void _NewAppInstance()
 {
@@ -89,7 +91,9 @@ void _NewAppInstance()
     fw::_RuntimeRegisterAppObject(app);
 }
 
-void _ApplicationAddMenuHandlers() { }
+void _ApplicationAddMenuHandlers()
+{
+}
 
 void _MakeDefaultView()
 {

@@ -68,17 +68,19 @@ void Window1::Layout()
     fw::_SetProperties(fw::Ref<Window1>(this), SettingsRecords::Window1);
 }
 
-void Window1::CreateControls() { _CreateControls0(); }
+void Window1::CreateControls()
+{
+    _CreateControls0();
+}
 
-template<class T>
-fw::Ref<T> Window1::control(const char* name)
+template <class T> fw::Ref<T> Window1::control(const char* name)
 {
     return fw::Cast<T>(fw::RuntimeWindowControlByName(fw::Ref<fw::Window>(this), name));
 }
 
 // Installs the window's method as the named control's handler of the named event: the control is
 // taken by name anew, and the delegate is released once its entry point is installed.
-template<class Method>
+template <class Method>
 void Window1::bind(const char* controlName, const char* eventName, Method method, const char* signature)
 {
     fw::Ref<fw::Object> target = fw::RuntimeWindowControlByName(fw::Ref<fw::Window>(this), controlName);
@@ -89,8 +91,7 @@ void Window1::bind(const char* controlName, const char* eventName, Method method
 namespace {
 
 // Allocates a control for the window, runs its constructor and adds it under its name.
-template<class T>
-void addControl(Window1& window, const char* name)
+template <class T> void addControl(Window1& window, const char* name)
 {
     fw::Ref<T> made = window.__New<T>();
     made->Constructor();
@@ -104,7 +105,8 @@ void Window1::_CreateControls0()
     addControl<CustomCellListbox>(*this, "CustomCellListbox1");
     fw::_SetProperties(CustomCellListbox1(), SettingsRecords::CustomCellListbox1);
     bind("CustomCellListbox1", "Open", &Window1::CustomCellListbox1_Open, "(  )");
-    bind("CustomCellListbox1", "MouseDown", &Window1::CustomCellListbox1_MouseDown, "( Int32, Int32 ) as Boolean");
+    bind("CustomCellListbox1", "MouseDown", &Window1::CustomCellListbox1_MouseDown,
+        "( Int32, Int32 ) as Boolean");
 
     addControl<Window1_Class21>(*this, "Class21");
     fw::_SetProperties(Class21(), SettingsRecords::Class21);
@@ -128,16 +130,24 @@ void Window1::_CreateControls0()
     bind("BevelButton3", "Action", &Window1::BevelButton3_Action, "(  )");
 }
 
-void Window1::CustomCellListbox1_Open(fw::Ref<CustomCellListbox> Me) { (void)Me.get(); }
+void Window1::CustomCellListbox1_Open(fw::Ref<CustomCellListbox> Me)
+{
+    (void)Me.get();
+}
 
 bool Window1::CustomCellListbox1_MouseDown(fw::Ref<CustomCellListbox> Me, int32_t, int32_t y)
 {
     return y < Me->DefaultRowHeight();
 }
 
-void Window1::BevelButton1_Action(fw::Ref<fw::BevelButton>) { }
+void Window1::BevelButton1_Action(fw::Ref<fw::BevelButton>)
+{
+}
 
-void Window1::BevelButton1_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::Reload()); }
+void Window1::BevelButton1_Open(fw::Ref<fw::BevelButton> Me)
+{
+    Me->setIcon(::Reload());
+}
 
 void Window1::BevelButton2_Action(fw::Ref<fw::BevelButton>)
 {
@@ -151,11 +161,20 @@ void Window1::BevelButton2_Action(fw::Ref<fw::BevelButton>)
     }
 }
 
-void Window1::BevelButton2_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::Close()); }
+void Window1::BevelButton2_Open(fw::Ref<fw::BevelButton> Me)
+{
+    Me->setIcon(::Close());
+}
 
-void Window1::BevelButton3_Open(fw::Ref<fw::BevelButton> Me) { Me->setIcon(::folder()); }
+void Window1::BevelButton3_Open(fw::Ref<fw::BevelButton> Me)
+{
+    Me->setIcon(::folder());
+}
 
-void Window1::BevelButton3_Action(fw::Ref<fw::BevelButton>) { OpenDir(); }
+void Window1::BevelButton3_Action(fw::Ref<fw::BevelButton>)
+{
+    OpenDir();
+}
 
 fw::Ref<fw::MenuItem> Window1::menuItem(const char* name)
 {
@@ -163,19 +182,55 @@ fw::Ref<fw::MenuItem> Window1::menuItem(const char* name)
     return fw::Cast<fw::MenuItem>(bar->_Lookup(name));
 }
 
-fw::Ref<fw::MenuItem> Window1::EditMenu() { return menuItem("EditMenu"); }
-fw::Ref<fw::MenuItem> Window1::EditSelectAll() { return menuItem("EditSelectAll"); }
-fw::Ref<fw::MenuItem> Window1::UntitledMenu0() { return menuItem("UntitledMenu0"); }
-fw::Ref<fw::MenuItem> Window1::EditClear() { return menuItem("EditClear"); }
-fw::Ref<fw::MenuItem> Window1::EditPaste() { return menuItem("EditPaste"); }
-fw::Ref<fw::MenuItem> Window1::EditCopy() { return menuItem("EditCopy"); }
-fw::Ref<fw::MenuItem> Window1::EditCut() { return menuItem("EditCut"); }
-fw::Ref<fw::MenuItem> Window1::UntitledMenu1() { return menuItem("UntitledMenu1"); }
-fw::Ref<fw::MenuItem> Window1::EditUndo() { return menuItem("EditUndo"); }
-fw::Ref<fw::MenuItem> Window1::FileMenu() { return menuItem("FileMenu"); }
-fw::Ref<fw::QuitMenuItem> Window1::FileQuit() { return fw::Cast<fw::QuitMenuItem>(menuItem("FileQuit")); }
+fw::Ref<fw::MenuItem> Window1::EditMenu()
+{
+    return menuItem("EditMenu");
+}
+fw::Ref<fw::MenuItem> Window1::EditSelectAll()
+{
+    return menuItem("EditSelectAll");
+}
+fw::Ref<fw::MenuItem> Window1::UntitledMenu0()
+{
+    return menuItem("UntitledMenu0");
+}
+fw::Ref<fw::MenuItem> Window1::EditClear()
+{
+    return menuItem("EditClear");
+}
+fw::Ref<fw::MenuItem> Window1::EditPaste()
+{
+    return menuItem("EditPaste");
+}
+fw::Ref<fw::MenuItem> Window1::EditCopy()
+{
+    return menuItem("EditCopy");
+}
+fw::Ref<fw::MenuItem> Window1::EditCut()
+{
+    return menuItem("EditCut");
+}
+fw::Ref<fw::MenuItem> Window1::UntitledMenu1()
+{
+    return menuItem("UntitledMenu1");
+}
+fw::Ref<fw::MenuItem> Window1::EditUndo()
+{
+    return menuItem("EditUndo");
+}
+fw::Ref<fw::MenuItem> Window1::FileMenu()
+{
+    return menuItem("FileMenu");
+}
+fw::Ref<fw::QuitMenuItem> Window1::FileQuit()
+{
+    return fw::Cast<fw::QuitMenuItem>(menuItem("FileQuit"));
+}
 
-void Window1::AddMenuHandlers(fw::Ref<fw::Window> w) { (void)fw::Cast<Window1>(w); }
+void Window1::AddMenuHandlers(fw::Ref<fw::Window> w)
+{
+    (void)fw::Cast<Window1>(w);
+}
 
 void Window1::Event_Open()
 {
@@ -190,7 +245,9 @@ void Window1::Event_Resizing()
         CustomCellListbox1()->setVisible(true);
 }
 
-void Window1::RunIDEScript(const fw::String&) { }
+void Window1::RunIDEScript(const fw::String&)
+{
+}
 
 void Window1::RunRbsFile(const fw::String& fileName)
 {
@@ -214,9 +271,13 @@ void Window1::RunRbsFile(const fw::String& fileName)
     stream->Close();
 }
 
-void Window1::test() { }
+void Window1::test()
+{
+}
 
-void Window1::ReadMenu(fw::Ref<CustomCellListbox>) { }
+void Window1::ReadMenu(fw::Ref<CustomCellListbox>)
+{
+}
 
 void Window1::OpenDir()
 {
@@ -225,11 +286,26 @@ void Window1::OpenDir()
         folder->Launch(true);
 }
 
-fw::Ref<CustomCellListbox> Window1::CustomCellListbox1() { return control<CustomCellListbox>("CustomCellListbox1"); }
-fw::Ref<Class2> Window1::Class21() { return control<Class2>("Class21"); }
-fw::Ref<fw::BevelButton> Window1::BevelButton1() { return control<fw::BevelButton>("BevelButton1"); }
-fw::Ref<fw::BevelButton> Window1::BevelButton2() { return control<fw::BevelButton>("BevelButton2"); }
-fw::Ref<fw::BevelButton> Window1::BevelButton3() { return control<fw::BevelButton>("BevelButton3"); }
+fw::Ref<CustomCellListbox> Window1::CustomCellListbox1()
+{
+    return control<CustomCellListbox>("CustomCellListbox1");
+}
+fw::Ref<Class2> Window1::Class21()
+{
+    return control<Class2>("Class21");
+}
+fw::Ref<fw::BevelButton> Window1::BevelButton1()
+{
+    return control<fw::BevelButton>("BevelButton1");
+}
+fw::Ref<fw::BevelButton> Window1::BevelButton2()
+{
+    return control<fw::BevelButton>("BevelButton2");
+}
+fw::Ref<fw::BevelButton> Window1::BevelButton3()
+{
+    return control<fw::BevelButton>("BevelButton3");
+}
 
 fw::Ref<::Window1> Global::Window1()
 {

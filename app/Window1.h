@@ -60,9 +60,8 @@ public:
     fw::Ref<fw::BevelButton> BevelButton3();
 
 private:
-    template<class T>
-    fw::Ref<T> control(const char* name);
-    template<class Method>
+    template <class T> fw::Ref<T> control(const char* name);
+    template <class Method>
     void bind(const char* controlName, const char* eventName, Method method, const char* signature);
     fw::Ref<fw::MenuItem> menuItem(const char* name);
 };

@@ -14,12 +14,26 @@ const fw::ClassRecord& Window1_Class21::__Lookup()
     return record;
 }
 
-void Window1_Class21::_SetWindow(fw::Ref<fw::Window> w) { ownerWindow = std::move(w); }
+void Window1_Class21::_SetWindow(fw::Ref<fw::Window> w)
+{
+    ownerWindow = std::move(w);
+}
 
-fw::Ref<fw::Window> Window1_Class21::Window() { return ownerWindow; }
+fw::Ref<fw::Window> Window1_Class21::Window()
+{
+    return ownerWindow;
+}
 
-int32_t Window1_Class21::_Index() { return Index; }
+int32_t Window1_Class21::_Index()
+{
+    return Index;
+}
 
-void Window1_Class21::_SetIndex(int32_t i) { Index = i; }
+void Window1_Class21::_SetIndex(int32_t i)
+{
+    Index = i;
+}
 
-void Window1_Class21::Constructor() { }
+void Window1_Class21::Constructor()
+{
+}

@@ -1,3 +1,6 @@
 #include "app/Program.h"
 
-int main() { return Program::main(); }
+int main()
+{
+    return Program::main();
+}

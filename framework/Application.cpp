@@ -40,7 +40,8 @@ void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& me
 {
     if (type == QtFatalMsg) {
         const QString reason = startWarning.isEmpty() ? message.section('\n', 0, 0) : startWarning.trimmed();
-        std::fprintf(stderr, "ide-script: cannot open a window: %s (is DISPLAY set? run under Xvfb otherwise)\n",
+        std::fprintf(stderr,
+            "ide-script: cannot open a window: %s (is DISPLAY set? run under Xvfb otherwise)\n",
             reason.toLocal8Bit().constData());
         std::_Exit(2);
     }
@@ -64,13 +65,14 @@ std::string describe(const std::exception& e)
 
 const ClassRecord& Application::__Lookup()
 {
-    static const ClassRecord& record = ClassRecord::define("Application", &Object::__Lookup(), {}, [](ClassRecord& r) {
-        r.properties.push_back(accessor("AutoQuit", &Application::AutoQuit, &Application::setAutoQuit));
-        r.declaredEvents = { "Open", "Close", "EnableMenuItems", "NewDocument", "OpenDocument", "HandleAppleEvent",
-            "Activate", "Deactivate", "UnhandledException", "CancelClose" };
-        r.bindableEvents.push_back(bindable("Open", "(  )", &Application::Open));
-        r.bindableEvents.push_back(bindable("Close", "(  )", &Application::Close));
-    });
+    static const ClassRecord& record
+        = ClassRecord::define("Application", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              r.properties.push_back(accessor("AutoQuit", &Application::AutoQuit, &Application::setAutoQuit));
+              r.declaredEvents = { "Open", "Close", "EnableMenuItems", "NewDocument", "OpenDocument",
+                  "HandleAppleEvent", "Activate", "Deactivate", "UnhandledException", "CancelClose" };
+              r.bindableEvents.push_back(bindable("Open", "(  )", &Application::Open));
+              r.bindableEvents.push_back(bindable("Close", "(  )", &Application::Close));
+          });
     return record;
 }
 
@@ -94,9 +96,15 @@ void Application::DoEvents(int32_t)
     Runtime::rethrowPending();
 }
 
-Ref<fw::MenuBar> Application::MenuBar() const { return m_menuBar; }
+Ref<fw::MenuBar> Application::MenuBar() const
+{
+    return m_menuBar;
+}
 
-void Application::setMenuBar(Ref<fw::MenuBar> bar) { m_menuBar = std::move(bar); }
+void Application::setMenuBar(Ref<fw::MenuBar> bar)
+{
+    m_menuBar = std::move(bar);
+}
 
 void Application::Quit()
 {
@@ -118,7 +126,9 @@ void RuntimeInit()
     QApplication::setQuitOnLastWindowClosed(false); // AutoQuit decides
 }
 
-void _RuntimeInitExternalClasses() { }
+void _RuntimeInitExternalClasses()
+{
+}
 
 void _InitPluginEntrypoints()
 {
@@ -126,9 +136,15 @@ void _InitPluginEntrypoints()
     // points need no lookup.
 }
 
-void _RuntimeRegisterAppObject(const Ref<Application>& app) { state().app = app; }
+void _RuntimeRegisterAppObject(const Ref<Application>& app)
+{
+    state().app = app;
+}
 
-Ref<Application> _GetAppObject() { return state().app; }
+Ref<Application> _GetAppObject()
+{
+    return state().app;
+}
 
 void _RuntimeRun()
 {
@@ -158,7 +174,10 @@ int32_t RuntimeExit()
     return s.exitStatus;
 }
 
-void _ReleaseWindowLists() { WindowList::releaseAll(); }
+void _ReleaseWindowLists()
+{
+    WindowList::releaseAll();
+}
 
 void dispatchGuarded(const std::function<void()>& code) noexcept
 {
@@ -186,7 +205,10 @@ void rethrowPending()
     }
 }
 
-bool quitRequested() { return state().quitRequested; }
+bool quitRequested()
+{
+    return state().quitRequested;
+}
 
 void resetForTesting()
 {

@@ -101,7 +101,10 @@ BevelButton::BevelButton() = default;
 
 BevelButton::~BevelButton() = default;
 
-Ref<Picture> BevelButton::Icon() const { return m_icon; }
+Ref<Picture> BevelButton::Icon() const
+{
+    return m_icon;
+}
 
 void BevelButton::setIcon(Ref<Picture> picture)
 {
@@ -109,7 +112,10 @@ void BevelButton::setIcon(Ref<Picture> picture)
     Refresh();
 }
 
-QWidget* BevelButton::createWidget(QWidget* parent) { return new BevelButtonWidget(*this, parent); }
+QWidget* BevelButton::createWidget(QWidget* parent)
+{
+    return new BevelButtonWidget(*this, parent);
+}
 
 void BevelButton::Push()
 {

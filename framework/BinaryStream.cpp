@@ -34,7 +34,8 @@ bool BinaryStream::openReadOnly(const std::string& path)
     do
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     m_fd = fd;
     struct stat status;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -42,21 +43,24 @@ bool BinaryStream::openReadOnly(const std::string& path)
         return false;
     }
     const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return true;
 }
 
 uint64_t BinaryStream::Length() const
 {
     struct stat status;
-    if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || status.st_size < 0) return 0;
+    if (m_fd < 0 || ::fstat(m_fd, &status) != 0 || status.st_size < 0)
+        return 0;
     return static_cast<uint64_t>(status.st_size);
 }
 
 String BinaryStream::Read(int32_t count, Encoding encoding)
 {
     std::string bytes;
-    if (count < 1 || m_fd < 0) return String(std::move(bytes), encoding);
+    if (count < 1 || m_fd < 0)
+        return String(std::move(bytes), encoding);
 
     // The buffer starts at what the file has left, plus one byte so that a read asking for more than
     // that meets the end without growing the buffer. A whole script is read straight into the String.
@@ -72,8 +76,10 @@ String BinaryStream::Read(int32_t count, Encoding encoding)
         if (got == bytes.size()) // the file grew while it was read
             bytes.resize(std::min(wanted, bytes.size() * 2));
         const ssize_t n = ::read(m_fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break; // the end, or an error: what was read is the result
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break; // the end, or an error: what was read is the result
         got += static_cast<size_t>(n);
     }
     bytes.resize(got);
@@ -82,7 +88,8 @@ String BinaryStream::Read(int32_t count, Encoding encoding)
 
 void BinaryStream::Close()
 {
-    if (m_fd >= 0) ::close(std::exchange(m_fd, -1));
+    if (m_fd >= 0)
+        ::close(std::exchange(m_fd, -1));
 }
 
 } // namespace fw

@@ -81,7 +81,10 @@ const ClassRecord* ClassRecord::find(std::string_view fullName)
     return found == r.byName.end() ? nullptr : found->second.get();
 }
 
-const std::vector<std::string>& ClassRecord::buildOrder() { return registry().order; }
+const std::vector<std::string>& ClassRecord::buildOrder()
+{
+    return registry().order;
+}
 
 const ClassRecord& Object::__Lookup()
 {
@@ -89,6 +92,9 @@ const ClassRecord& Object::__Lookup()
     return record;
 }
 
-const ClassRecord& Object::classRecord() const { return __Lookup(); }
+const ClassRecord& Object::classRecord() const
+{
+    return __Lookup();
+}
 
 } // namespace fw

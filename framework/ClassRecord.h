@@ -68,15 +68,13 @@ public:
 };
 
 // Helpers for filling a record's property list from a class's members.
-template<class C, class T>
-PropertyRecord field(const char* name, T C::*member);
+template <class C, class T> PropertyRecord field(const char* name, T C::*member);
 
-template<class C, class T>
+template <class C, class T>
 PropertyRecord accessor(const char* name, T (C::*getter)() const, void (C::*setter)(T));
 
 namespace detail {
-template<class T>
-const char* typeCodeOf()
+template <class T> const char* typeCodeOf()
 {
     if constexpr (std::is_same_v<T, int32_t>)
         return "i4";
@@ -91,15 +89,14 @@ const char* typeCodeOf()
 }
 } // namespace detail
 
-template<class C, class T>
-PropertyRecord field(const char* name, T C::*member)
+template <class C, class T> PropertyRecord field(const char* name, T C::*member)
 {
     return { name, detail::typeCodeOf<T>(),
         [member](Object& o, const PropertyValue& v) { static_cast<C&>(o).*member = std::get<T>(v); },
         [member](const Object& o) { return PropertyValue(static_cast<const C&>(o).*member); } };
 }
 
-template<class C, class T>
+template <class C, class T>
 PropertyRecord accessor(const char* name, T (C::*getter)() const, void (C::*setter)(T))
 {
     return { name, detail::typeCodeOf<T>(),

@@ -21,6 +21,9 @@ constexpr Color RGB(int32_t red, int32_t green, int32_t blue)
     return Color { (channel(red) << 16) | (channel(green) << 8) | channel(blue) };
 }
 
-constexpr Color operator""_rgb(unsigned long long value) { return Color { static_cast<uint32_t>(value & 0xFFFFFF) }; }
+constexpr Color operator""_rgb(unsigned long long value)
+{
+    return Color { static_cast<uint32_t>(value & 0xFFFFFF) };
+}
 
 } // namespace fw

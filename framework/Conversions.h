@@ -5,7 +5,10 @@
 
 namespace fw {
 
-inline double RuntimeCvtSInt32ToReal64(int32_t value) { return static_cast<double>(value); }
+inline double RuntimeCvtSInt32ToReal64(int32_t value)
+{
+    return static_cast<double>(value);
+}
 
 // Double to Int32 truncates toward zero, as a compiled conversion does; it is total: NaN gives 0 and
 // values beyond the Int32 range give its nearest end. A caption's x and a gradient channel move by at

@@ -2,7 +2,8 @@
 
 namespace fw {
 
-void _InstallInstanceEventHandler(const Ref<Object>& object, std::string_view eventName, const std::any& entryPoint)
+void _InstallInstanceEventHandler(
+    const Ref<Object>& object, std::string_view eventName, const std::any& entryPoint)
 {
     const ClassRecord& record = object->classRecord();
     const EventRecord* event = record.findEvent(eventName);

@@ -11,11 +11,9 @@ namespace fw {
 
 // An event: a typed slot that calls its handler only when one is bound. Raising an unbound event does
 // nothing, and an unbound event with a result gives the result's zero value (False for a Boolean).
-template<class Signature>
-class Event;
+template <class Signature> class Event;
 
-template<class R, class... A>
-class Event<R(A...)> {
+template <class R, class... A> class Event<R(A...)> {
 public:
     using Handler = std::function<R(A...)>;
 
@@ -42,8 +40,7 @@ private:
 
 // A handler's entry point as the event dispatch calls it: Self (the window that holds the control, or
 // the window itself) first, then Me (the object whose event fired), then the event's arguments.
-template<class R, class... A>
-using EntryPoint = std::function<R(Object& self, Object& me, A...)>;
+template <class R, class... A> using EntryPoint = std::function<R(Object& self, Object& me, A...)>;
 
 // The window that a control's handler runs on as Self: the control's window, or the object itself.
 // Defined by the window layer.
@@ -58,7 +55,7 @@ public:
 
 // A delegate over a window method `R W::method(Ref<M> Me, A...)`. The method is called through the
 // window's own virtual operations, on whichever window the dispatch passes as Self.
-template<class R, class W, class M, class... A>
+template <class R, class W, class M, class... A>
 Ref<Delegate> RuntimeCreateDelegate(R (W::*method)(Ref<M>, A...), String signature)
 {
     auto delegate = New<Delegate>();
@@ -73,8 +70,7 @@ Ref<Delegate> RuntimeCreateDelegate(R (W::*method)(Ref<M>, A...), String signatu
 }
 
 // A delegate over a module method (no receiver): its entry point is the function itself.
-template<class R, class... A>
-Ref<Delegate> RuntimeCreateDelegate(R (*function)(A...), String signature)
+template <class R, class... A> Ref<Delegate> RuntimeCreateDelegate(R (*function)(A...), String signature)
 {
     auto delegate = New<Delegate>();
     delegate->signature = std::move(signature);
@@ -85,16 +81,18 @@ Ref<Delegate> RuntimeCreateDelegate(R (*function)(A...), String signature)
 // Binds an entry point to the event of that name of `object`: from then on the event runs it with the
 // object as Me and the object's window as Self. An unknown event or an entry point of another
 // signature raises PropertyRecordException.
-void _InstallInstanceEventHandler(const Ref<Object>& object, std::string_view eventName, const std::any& entryPoint);
+void _InstallInstanceEventHandler(
+    const Ref<Object>& object, std::string_view eventName, const std::any& entryPoint);
 
 // The record entry that lets `_InstallInstanceEventHandler` bind class C's event slot by name.
-template<class C, class R, class... A>
+template <class C, class R, class... A>
 EventRecord bindable(const char* name, const char* signature, Event<R(A...)> C::*slot)
 {
     return { name, signature, [slot, name = std::string(name)](Object& target, const std::any& entryPoint) {
                 const auto* entry = std::any_cast<EntryPoint<R, A...>>(&entryPoint);
                 if (!entry)
-                    throw PropertyRecordException(String("the handler does not fit the event ") + String(name));
+                    throw PropertyRecordException(
+                        String("the handler does not fit the event ") + String(name));
                 Object* me = &target;
                 (static_cast<C&>(target).*slot).bind([entry = *entry, me](A... args) -> R {
                     Ref<Object> self = eventSelf(*me);

@@ -23,17 +23,20 @@ std::optional<std::string>& folderOverride()
 
 std::string joined(const std::string& folder, const std::string& name)
 {
-    if (!folder.empty() && folder.back() == '/') return folder + name;
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
     return folder + "/" + name;
 }
 
 // The folder of the executable itself, not the working folder: the scripts sit beside the program.
 std::optional<std::string> programFolder()
 {
-    if (folderOverride()) return folderOverride();
+    if (folderOverride())
+        return folderOverride();
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || !executable.has_parent_path()) return std::nullopt;
+    if (error || !executable.has_parent_path())
+        return std::nullopt;
     return executable.parent_path().string();
 }
 
@@ -71,7 +74,8 @@ void FolderItem::list()
     if (DIR* folder = ::opendir(m_path.c_str())) {
         while (const dirent* entry = ::readdir(folder)) {
             const std::string_view name = entry->d_name;
-            if (name != "." && name != "..") names.emplace_back(name);
+            if (name != "." && name != "..")
+                names.emplace_back(name);
         }
         ::closedir(folder);
     }
@@ -89,15 +93,18 @@ int32_t FolderItem::Count()
 
 Ref<FolderItem> FolderItem::Item(int32_t index)
 {
-    if (!m_listing) list();
-    if (index < 1 || static_cast<size_t>(index) > m_listing->size()) return nullptr;
+    if (!m_listing)
+        list();
+    if (index < 1 || static_cast<size_t>(index) > m_listing->size())
+        return nullptr;
     return New<FolderItem>(joined(m_path, (*m_listing)[static_cast<size_t>(index) - 1]));
 }
 
 String FolderItem::Name() const
 {
     const size_t slash = m_path.rfind('/');
-    if (slash == std::string::npos || m_path.size() == 1) return String(m_path, Encoding::UTF8);
+    if (slash == std::string::npos || m_path.size() == 1)
+        return String(m_path, Encoding::UTF8);
     return String(m_path.substr(slash + 1), Encoding::UTF8);
 }
 
@@ -132,9 +139,11 @@ bool FolderItem::Directory() const
 Ref<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite)
 {
     // The program only reads files: no writable stream is offered.
-    if (readWrite) return nullptr;
+    if (readWrite)
+        return nullptr;
     Ref<BinaryStream> stream = New<BinaryStream>();
-    if (!stream->openReadOnly(m_path)) return nullptr;
+    if (!stream->openReadOnly(m_path))
+        return nullptr;
     return stream;
 }
 
@@ -151,11 +160,14 @@ String FolderItem::NativePath() const
 
 Ref<FolderItem> GetFolderItem(const String& path, int32_t mode)
 {
-    if (mode != 0) return nullptr;
+    if (mode != 0)
+        return nullptr;
     const std::string& bytes = path.bytes();
-    if (!bytes.empty() && bytes.front() == '/') return New<FolderItem>(bytes);
+    if (!bytes.empty() && bytes.front() == '/')
+        return New<FolderItem>(bytes);
     const std::optional<std::string> folder = programFolder();
-    if (!folder) return nullptr;
+    if (!folder)
+        return nullptr;
     return New<FolderItem>(bytes.empty() ? *folder : joined(*folder, bytes));
 }
 

@@ -55,7 +55,8 @@ class Graphics::Drawing {
 public:
     explicit Drawing(const Graphics& g)
     {
-        if (g.m_width <= 0 || g.m_height <= 0) return;
+        if (g.m_width <= 0 || g.m_height <= 0)
+            return;
         if (g.m_image) {
             m_own.emplace(g.m_image);
             m_painter = &*m_own;
@@ -74,7 +75,8 @@ public:
     }
     ~Drawing()
     {
-        if (m_painter && !m_own) m_painter->restore();
+        if (m_painter && !m_own)
+            m_painter->restore();
     }
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
@@ -138,7 +140,8 @@ QFont Graphics::font() const
 
 QPaintDevice* Graphics::device() const
 {
-    if (m_image) return m_image;
+    if (m_image)
+        return m_image;
     return m_painter && m_painter->isActive() ? m_painter->device() : nullptr;
 }
 
@@ -150,7 +153,8 @@ void Graphics::fillSpan(Drawing& drawing, int64_t x, int64_t y, int64_t width, i
     const int64_t top = std::max<int64_t>(y, 0);
     const int64_t right = std::min<int64_t>(x + width, m_width);
     const int64_t bottom = std::min<int64_t>(y + height, m_height);
-    if (left >= right || top >= bottom) return;
+    if (left >= right || top >= bottom)
+        return;
     drawing->fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
                           static_cast<int>(bottom - top)),
         toQColor(m_foreColor));
@@ -159,7 +163,8 @@ void Graphics::fillSpan(Drawing& drawing, int64_t x, int64_t y, int64_t width, i
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height)
 {
     Drawing drawing(*this);
-    if (drawing && width > 0 && height > 0) fillSpan(drawing, x, y, width, height);
+    if (drawing && width > 0 && height > 0)
+        fillSpan(drawing, x, y, width, height);
 }
 
 // Each row of the box is filled from the first to the last pixel whose centre lies inside the rounded
@@ -169,7 +174,8 @@ void Graphics::FillRoundRect(
     int32_t x, int32_t y, int32_t width, int32_t height, int32_t cornerWidth, int32_t cornerHeight)
 {
     Drawing drawing(*this);
-    if (!drawing || width <= 0 || height <= 0) return;
+    if (!drawing || width <= 0 || height <= 0)
+        return;
     const double rx = std::min(cornerWidth, width) / 2.0;
     const double ry = std::min(cornerHeight, height) / 2.0;
     if (rx <= 0 || ry <= 0) {
@@ -188,7 +194,8 @@ void Graphics::FillRoundRect(
         const double share = intoCorner / ry;
         const double inset = rx - rx * std::sqrt(std::max(0.0, 1.0 - share * share));
         const int64_t first = static_cast<int64_t>(std::ceil(inset - 0.5));
-        if (2 * first < width) fillSpan(drawing, int64_t(x) + first, int64_t(y) + row, width - 2 * first, 1);
+        if (2 * first < width)
+            fillSpan(drawing, int64_t(x) + first, int64_t(y) + row, width - 2 * first, 1);
     }
 }
 
@@ -198,7 +205,8 @@ namespace {
 int64_t roundedQuotient(__int128 a, __int128 b)
 {
     __int128 q = (2 * a + b) / (2 * b);
-    if ((2 * a + b) % (2 * b) < 0) --q;
+    if ((2 * a + b) % (2 * b) < 0)
+        --q;
     return static_cast<int64_t>(q);
 }
 
@@ -209,7 +217,8 @@ int64_t roundedQuotient(__int128 a, __int128 b)
 void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     Drawing drawing(*this);
-    if (!drawing) return;
+    if (!drawing)
+        return;
     int64_t ax = x1, ay = y1, bx = x2, by = y2;
     const bool alongX = std::llabs(bx - ax) >= std::llabs(by - ay);
     if (!alongX) {
@@ -228,7 +237,8 @@ void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     const int64_t run = bx - ax;
     const int64_t rise = by - ay;
     auto plot = [&](int64_t major, int64_t minor, int64_t length) {
-        if (minor < 0 || minor >= minorLimit) return;
+        if (minor < 0 || minor >= minorLimit)
+            return;
         if (alongX)
             fillSpan(drawing, major, minor, length, 1);
         else
@@ -247,13 +257,15 @@ void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
             spanMinor = minor;
         }
     }
-    if (from <= to) plot(spanStart, spanMinor, to + 1 - spanStart);
+    if (from <= to)
+        plot(spanStart, spanMinor, to + 1 - spanStart);
 }
 
 void Graphics::DrawString(const String& text, int32_t x, int32_t y, int32_t wrapWidth, bool condense)
 {
     Drawing drawing(*this);
-    if (!drawing || text.isEmpty()) return;
+    if (!drawing || text.isEmpty())
+        return;
     const QFont shownFont = font();
     QString shown = toQString(text);
     drawing->setFont(shownFont);
@@ -276,12 +288,14 @@ void Graphics::DrawString(const String& text, int32_t x, int32_t y, int32_t wrap
         top += line.height();
     }
     layout.endLayout();
-    if (layout.lineCount() > 0) layout.draw(&*drawing, QPointF(x, y - layout.lineAt(0).ascent()));
+    if (layout.lineCount() > 0)
+        layout.draw(&*drawing, QPointF(x, y - layout.lineAt(0).ascent()));
 }
 
 double Graphics::StringWidth(const String& text) const
 {
-    if (text.isEmpty()) return 0;
+    if (text.isEmpty())
+        return 0;
     const QPaintDevice* paintDevice = device();
     const QFontMetricsF metrics = paintDevice ? QFontMetricsF(font(), paintDevice) : QFontMetricsF(font());
     return metrics.horizontalAdvance(toQString(text));
@@ -295,20 +309,24 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t destX, int32_t d
     const int64_t dh = destHeight == ownSize ? source.Height() : destHeight;
     const int64_t sw = sourceWidth == ownSize ? source.Width() : sourceWidth;
     const int64_t sh = sourceHeight == ownSize ? source.Height() : sourceHeight;
-    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
+    if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0)
+        return;
     // Only the part of the source inside the picture can show; the destination shrinks with it.
     const int64_t left = std::max<int64_t>(sourceX, 0);
     const int64_t top = std::max<int64_t>(sourceY, 0);
     const int64_t right = std::min<int64_t>(int64_t(sourceX) + sw, source.Width());
     const int64_t bottom = std::min<int64_t>(int64_t(sourceY) + sh, source.Height());
-    if (left >= right || top >= bottom) return;
+    if (left >= right || top >= bottom)
+        return;
     const double scaleX = double(dw) / double(sw);
     const double scaleY = double(dh) / double(sh);
     const QRectF target(destX + (left - sourceX) * scaleX, destY + (top - sourceY) * scaleY,
         (right - left) * scaleX, (bottom - top) * scaleY);
-    if (!target.intersects(QRectF(0, 0, m_width, m_height))) return;
+    if (!target.intersects(QRectF(0, 0, m_width, m_height)))
+        return;
     Drawing drawing(*this);
-    if (!drawing) return;
+    if (!drawing)
+        return;
     const QRect part(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
         static_cast<int>(bottom - top));
     drawing->drawImage(target, source.shownPixels(part));

@@ -96,7 +96,8 @@ public:
     // The row slot and column under a point of the rows' area; the row may be past the last one.
     bool cellAt(int32_t x, int32_t y, int32_t& row, int32_t& column) const
     {
-        if (x < 0 || x >= rowsWidth() || y < headingHeight()) return false;
+        if (x < 0 || x >= rowsWidth() || y < headingHeight())
+            return false;
         row = topRow() + (y - headingHeight()) / rowHeight();
         column = static_cast<int32_t>(int64_t(x) * m_owner.ColumnCount() / rowsWidth());
         return true;
@@ -129,7 +130,8 @@ protected:
             for (int64_t top = headingHeight(); top < height(); top += rowHeight(), ++row) {
                 for (int32_t column = 0; column < m_owner.ColumnCount(); ++column) {
                     const QRect area = cellArea(row, column);
-                    if (region.intersects(area)) paintCell(painter, row, column, area);
+                    if (region.intersects(area))
+                        paintCell(painter, row, column, area);
                 }
             }
             if (headingHeight() > 0 && region.intersects(QRect(0, 0, width(), headingHeight())))
@@ -167,9 +169,11 @@ private:
         const bool highlighted = !painted && m_owner.Selected(row);
         if (!painted) {
             painter.fillRect(area, toQColor(listBackground));
-            if (highlighted) painter.fillRect(area, palette().color(QPalette::Highlight));
+            if (highlighted)
+                painter.fillRect(area, palette().color(QPalette::Highlight));
         }
-        if (row < 0 || row >= m_owner.ListCount()) return;
+        if (row < 0 || row >= m_owner.ListCount())
+            return;
         const Color textColor
             = highlighted ? fromQColor(palette().color(QPalette::HighlightedText)) : Color {};
         CellGraphics g(painter, area, m_owner, textColor);
@@ -275,7 +279,8 @@ ListboxWidget* Listbox::listWidget() const
 
 const Listbox::CellData* Listbox::cellAt(int32_t row, int32_t column) const
 {
-    if (row < 0 || row >= ListCount() || column < 0 || column >= m_columnCount) return nullptr;
+    if (row < 0 || row >= ListCount() || column < 0 || column >= m_columnCount)
+        return nullptr;
     return &m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
@@ -340,7 +345,8 @@ bool Listbox::Selected(int32_t row) const
 
 void Listbox::setSelected(int32_t row, bool value)
 {
-    if (row < 0 || row >= ListCount()) return;
+    if (row < 0 || row >= ListCount())
+        return;
     if (value)
         setListIndex(row);
     else if (row == m_listIndex)
@@ -349,7 +355,8 @@ void Listbox::setSelected(int32_t row, bool value)
 
 void Listbox::setListIndex(int32_t row)
 {
-    if (row < -1 || row >= ListCount() || row == m_listIndex) return;
+    if (row < -1 || row >= ListCount() || row == m_listIndex)
+        return;
     invalidateRow(m_listIndex);
     m_listIndex = row;
     invalidateRow(m_listIndex);
@@ -358,7 +365,8 @@ void Listbox::setListIndex(int32_t row)
 void Listbox::InvalidateCell(int32_t row, int32_t column)
 {
     ListboxWidget* view = listWidget();
-    if (!view || !cellAt(row, column) || !view->isShowing(row)) return;
+    if (!view || !cellAt(row, column) || !view->isShowing(row))
+        return;
     view->update(view->cellArea(row, column));
 }
 
@@ -375,7 +383,8 @@ int32_t Listbox::ColumnAlignment(int32_t column) const
 
 void Listbox::setColumnAlignment(int32_t column, int32_t alignment)
 {
-    if (column < 0 || column >= m_columnCount) return;
+    if (column < 0 || column >= m_columnCount)
+        return;
     m_alignments[static_cast<size_t>(column)] = alignment;
     Refresh();
 }
@@ -387,7 +396,8 @@ int32_t Listbox::ColumnSortDirection(int32_t column) const
 
 void Listbox::setColumnSortDirection(int32_t column, int32_t direction)
 {
-    if (column >= 0 && column < m_columnCount) m_sortDirections[static_cast<size_t>(column)] = direction;
+    if (column >= 0 && column < m_columnCount)
+        m_sortDirections[static_cast<size_t>(column)] = direction;
 }
 
 void Listbox::setColumnCount(int32_t count)
@@ -445,20 +455,24 @@ void Listbox::setBold(bool value)
 
 void Listbox::layoutChanged()
 {
-    if (ListboxWidget* view = listWidget()) view->relayout();
+    if (ListboxWidget* view = listWidget())
+        view->relayout();
 }
 
 void Listbox::mousePressed(int32_t x, int32_t y)
 {
-    if (Event_MouseDown(x, y)) return;
+    if (Event_MouseDown(x, y))
+        return;
     // A press in the heading does nothing more: the list has no sorting of its own. One below the last
     // row does nothing either.
     ListboxWidget* view = listWidget();
     int32_t row = 0;
     int32_t column = 0;
-    if (!view || !view->cellAt(x, y, row, column) || row >= ListCount()) return;
+    if (!view || !view->cellAt(x, y, row, column) || row >= ListCount())
+        return;
     const QRect area = view->cellArea(row, column);
-    if (Event_CellClick(row, column, x - area.left(), y - area.top())) return;
+    if (Event_CellClick(row, column, x - area.left(), y - area.top()))
+        return;
     setSelected(row, true);
 }
 

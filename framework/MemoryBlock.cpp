@@ -22,7 +22,8 @@ void MemoryBlock::Constructor(int32_t size)
 void MemoryBlock::check(int32_t offset, int32_t width) const
 {
     if (offset < 0 || static_cast<int64_t>(offset) + width > static_cast<int64_t>(m_bytes.size()))
-        throw OutOfBoundsException(String("offset " + std::to_string(offset) + " is outside the memory block"));
+        throw OutOfBoundsException(
+            String("offset " + std::to_string(offset) + " is outside the memory block"));
 }
 
 int32_t MemoryBlock::Int32Value(int32_t offset) const

@@ -6,20 +6,22 @@ namespace fw {
 
 const ClassRecord& MenuItem::__Lookup()
 {
-    static const ClassRecord& record = ClassRecord::define("MenuItem", &Object::__Lookup(), {}, [](ClassRecord& r) {
-        r.properties.push_back(field("Name", &MenuItem::Name));
-        r.properties.push_back(field("Text", &MenuItem::Text));
-        r.properties.push_back(field("KeyboardShortcut", &MenuItem::KeyboardShortcut));
-        r.properties.push_back(field("AutoEnable", &MenuItem::AutoEnable));
-        r.declaredEvents = { "Action", "EnableMenu" };
-        r.bindableEvents.push_back(bindable("Action", "(  )", &MenuItem::Action));
-    });
+    static const ClassRecord& record
+        = ClassRecord::define("MenuItem", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              r.properties.push_back(field("Name", &MenuItem::Name));
+              r.properties.push_back(field("Text", &MenuItem::Text));
+              r.properties.push_back(field("KeyboardShortcut", &MenuItem::KeyboardShortcut));
+              r.properties.push_back(field("AutoEnable", &MenuItem::AutoEnable));
+              r.declaredEvents = { "Action", "EnableMenu" };
+              r.bindableEvents.push_back(bindable("Action", "(  )", &MenuItem::Action));
+          });
     return record;
 }
 
 const ClassRecord& QuitMenuItem::__Lookup()
 {
-    static const ClassRecord& record = ClassRecord::define("QuitMenuItem", &MenuItem::__Lookup(), {}, nullptr);
+    static const ClassRecord& record
+        = ClassRecord::define("QuitMenuItem", &MenuItem::__Lookup(), {}, nullptr);
     return record;
 }
 

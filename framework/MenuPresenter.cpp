@@ -12,7 +12,10 @@ namespace fw {
 
 namespace {
 
-QString qtText(const String& text) { return QString::fromUtf8(text.bytes().data(), static_cast<int>(text.byteLength())); }
+QString qtText(const String& text)
+{
+    return QString::fromUtf8(text.bytes().data(), static_cast<int>(text.byteLength()));
+}
 
 } // namespace
 

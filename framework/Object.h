@@ -37,8 +37,7 @@ private:
 
 // A counted reference: retains what it stores, releases on overwrite and at scope end.
 // Dereferencing a nil reference raises NilObjectException.
-template<class T>
-class Ref {
+template <class T> class Ref {
 public:
     Ref() noexcept = default;
     Ref(std::nullptr_t) noexcept { }
@@ -56,15 +55,15 @@ public:
         : m_ptr(std::exchange(other.m_ptr, nullptr))
     {
     }
-    template<class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(const Ref<U>& other) noexcept
+    template <class U>
+    requires std::is_convertible_v<U*, T*> Ref(const Ref<U>& other)
+    noexcept
         : Ref(static_cast<T*>(other.get()))
     {
     }
-    template<class U>
-        requires std::is_convertible_v<U*, T*>
-    Ref(Ref<U>&& other) noexcept
+    template <class U>
+    requires std::is_convertible_v<U*, T*> Ref(Ref<U>&& other)
+    noexcept
         : m_ptr(other.leak())
     {
     }
@@ -112,8 +111,7 @@ public:
     explicit operator bool() const noexcept { return m_ptr != nullptr; }
     bool isNil() const noexcept { return m_ptr == nullptr; }
 
-    template<class U>
-    bool operator==(const Ref<U>& other) const noexcept
+    template <class U> bool operator==(const Ref<U>& other) const noexcept
     {
         return static_cast<const void*>(m_ptr) == static_cast<const void*>(other.get());
     }
@@ -133,8 +131,7 @@ private:
 // The one factory for counted objects. The class's member initialisers run first; with arguments,
 // its Constructor method runs next, already under a counted reference, so that an exception in the
 // constructor releases the half-made object.
-template<class T, class... Args>
-Ref<T> New(Args&&... args)
+template <class T, class... Args> Ref<T> New(Args&&... args)
 {
     Ref<T> object(new T());
     if constexpr (sizeof...(Args) > 0)
@@ -143,15 +140,13 @@ Ref<T> New(Args&&... args)
 }
 
 // The object test: nil is an instance of nothing.
-template<class T, class U>
-bool IsA(const Ref<U>& object) noexcept
+template <class T, class U> bool IsA(const Ref<U>& object) noexcept
 {
     return dynamic_cast<T*>(object.get()) != nullptr;
 }
 
 // The cast that tests the object's class: nil stays nil, an object of another class raises.
-template<class T, class U>
-Ref<T> Cast(const Ref<U>& object)
+template <class T, class U> Ref<T> Cast(const Ref<U>& object)
 {
     if (!object)
         return nullptr;
@@ -162,8 +157,7 @@ Ref<T> Cast(const Ref<U>& object)
 }
 
 // A counted reference to an object that the caller already holds by reference or pointer.
-template<class T>
-Ref<T> Retained(T* object) noexcept
+template <class T> Ref<T> Retained(T* object) noexcept
 {
     return Ref<T>(object);
 }

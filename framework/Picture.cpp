@@ -24,7 +24,8 @@ Picture::Picture()
 
 Picture::~Picture()
 {
-    if (m_graphics) m_graphics->detach();
+    if (m_graphics)
+        m_graphics->detach();
 }
 
 Ref<Picture> Picture::fromImage(const QImage& image)
@@ -55,7 +56,8 @@ Ref<Picture> Picture::Mask(bool create)
 
 Ref<fw::Graphics> Picture::Graphics()
 {
-    if (!m_graphics) m_graphics = New<fw::Graphics>(m_image.get());
+    if (!m_graphics)
+        m_graphics = New<fw::Graphics>(m_image.get());
     return m_graphics;
 }
 
@@ -65,9 +67,11 @@ Ref<fw::Graphics> Picture::Graphics()
 QImage Picture::shownPixels(const QRect& part) const
 {
     QImage shown = m_image->copy(part);
-    if (!m_mask) return shown;
+    if (!m_mask)
+        return shown;
     QImage mask = m_mask->image();
-    if (mask.size() != m_image->size()) mask = mask.scaled(m_image->size());
+    if (mask.size() != m_image->size())
+        mask = mask.scaled(m_image->size());
     mask = mask.copy(part);
     for (int y = 0; y < shown.height(); ++y) {
         auto* pixels = reinterpret_cast<QRgb*>(shown.scanLine(y));

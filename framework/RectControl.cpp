@@ -32,15 +32,19 @@ void addRectControlProperties(ClassRecord& r)
 
 const ClassRecord& RectControl::__Lookup()
 {
-    static const ClassRecord& record = ClassRecord::define("RectControl", &Object::__Lookup(), {}, [](ClassRecord& r) {
-        addRectControlProperties(r);
-        r.declaredEvents = { "Open", "Close" };
-        r.bindableEvents.push_back(bindable("Open", "(  )", &RectControl::Open));
-    });
+    static const ClassRecord& record
+        = ClassRecord::define("RectControl", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              addRectControlProperties(r);
+              r.declaredEvents = { "Open", "Close" };
+              r.bindableEvents.push_back(bindable("Open", "(  )", &RectControl::Open));
+          });
     return record;
 }
 
-RectControl::~RectControl() { delete m_widget.data(); }
+RectControl::~RectControl()
+{
+    delete m_widget.data();
+}
 
 void RectControl::Constructor()
 {
@@ -51,9 +55,15 @@ void RectControl::Constructor()
     m_widget->setVisible(m_visible);
 }
 
-QWidget* RectControl::createWidget(QWidget* parent) { return new QWidget(parent); }
+QWidget* RectControl::createWidget(QWidget* parent)
+{
+    return new QWidget(parent);
+}
 
-Ref<fw::Window> RectControl::Window() const { return Ref<fw::Window>(m_window); }
+Ref<fw::Window> RectControl::Window() const
+{
+    return Ref<fw::Window>(m_window);
+}
 
 void RectControl::detach()
 {
@@ -99,7 +109,10 @@ void RectControl::setEnabled(bool value)
         m_widget->setEnabled(value);
 }
 
-bool RectControl::Active() const { return m_window && m_window->isActive(); }
+bool RectControl::Active() const
+{
+    return m_window && m_window->isActive();
+}
 
 void RectControl::Refresh()
 {

@@ -40,9 +40,12 @@ uint32_t compileOptions(const RegExOptions& options)
     // Invalid UTF-8 in a target only keeps those bytes from matching: file names need not be valid
     // UTF-8. The pattern itself is still checked.
     uint32_t flags = PCRE2_UTF | PCRE2_MATCH_INVALID_UTF;
-    if (!options.CaseSensitive) flags |= PCRE2_CASELESS;
-    if (!options.TreatTargetAsOneLine) flags |= PCRE2_MULTILINE;
-    if (options.DotMatchAll) flags |= PCRE2_DOTALL;
+    if (!options.CaseSensitive)
+        flags |= PCRE2_CASELESS;
+    if (!options.TreatTargetAsOneLine)
+        flags |= PCRE2_MULTILINE;
+    if (options.DotMatchAll)
+        flags |= PCRE2_DOTALL;
     return flags;
 }
 
@@ -62,7 +65,8 @@ const ClassRecord& RegEx::__Lookup()
 Ref<RegExMatch> RegEx::Search(const String& target)
 {
     std::unique_ptr<pcre2_compile_context, CompileContextFree> context(pcre2_compile_context_create(nullptr));
-    if (!context) throw std::bad_alloc();
+    if (!context)
+        throw std::bad_alloc();
     // CR, LF and CR LF all end a line: scripts and names may come from any platform.
     pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
 
@@ -72,16 +76,20 @@ Ref<RegExMatch> RegEx::Search(const String& target)
     // No JIT: each expression serves one search, and a JIT compile costs some forty times the search.
     std::unique_ptr<pcre2_code, CodeFree> code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()),
         pattern.size(), compileOptions(*m_options), &errorCode, &errorOffset, context.get()));
-    if (!code) throw RegExSearchPatternException(errorMessage(errorCode));
+    if (!code)
+        throw RegExSearchPatternException(errorMessage(errorCode));
 
     std::unique_ptr<pcre2_match_data, MatchDataFree> data(
         pcre2_match_data_create_from_pattern(code.get(), nullptr));
-    if (!data) throw std::bad_alloc();
+    if (!data)
+        throw std::bad_alloc();
     const std::string& subject = target.bytes();
     const int result = pcre2_match(
         code.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data.get(), nullptr);
-    if (result == PCRE2_ERROR_NOMATCH) return nullptr;
-    if (result < 0) throw RegExException(errorMessage(result));
+    if (result == PCRE2_ERROR_NOMATCH)
+        return nullptr;
+    if (result < 0)
+        throw RegExException(errorMessage(result));
 
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
     Ref<RegExMatch> match = New<RegExMatch>();

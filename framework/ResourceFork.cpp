@@ -36,13 +36,15 @@ const char* const pictureFolder = ":/pictures";
 Ref<Picture> compiledPicture(int32_t id)
 {
     const QImage image(QStringLiteral("%1/%2.png").arg(QLatin1String(pictureFolder)).arg(id));
-    if (image.isNull()) return nullptr;
+    if (image.isNull())
+        return nullptr;
     return Picture::fromImage(image);
 }
 
 Ref<ResourceFork> compiledResourceFork()
 {
-    if (!QDir(QLatin1String(pictureFolder)).exists()) return nullptr;
+    if (!QDir(QLatin1String(pictureFolder)).exists())
+        return nullptr;
     return New<ResourceFork>(ResourceFork::PictureLookup(compiledPicture));
 }
 
@@ -57,7 +59,8 @@ std::function<Ref<ResourceFork>()>& replacedFork()
 
 Ref<ResourceFork> appResourceForkGetter()
 {
-    if (replacedFork()) return replacedFork()();
+    if (replacedFork())
+        return replacedFork()();
     return compiledResourceFork();
 }
 

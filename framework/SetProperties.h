@@ -25,7 +25,7 @@ struct RecordEntry {
     PropertyValue value;
     size_t offset; // of the entry's first byte
 };
-std::vector<RecordEntry> decodeSettingsRecord(std::string_view record,
-    const std::function<std::string(std::string_view name)>& typeOf);
+std::vector<RecordEntry> decodeSettingsRecord(
+    std::string_view record, const std::function<std::string(std::string_view name)>& typeOf);
 
 } // namespace fw

@@ -18,10 +18,22 @@ struct Entry {
     std::string_view text = {};
 };
 
-constexpr Entry i4(std::string_view name, int64_t value) { return { name, Kind::Int32, value }; }
-constexpr Entry b(std::string_view name, bool value) { return { name, Kind::Boolean, value ? 1 : 0 }; }
-constexpr Entry c(std::string_view name, uint32_t rgb) { return { name, Kind::Color, rgb }; }
-constexpr Entry s(std::string_view name, std::string_view text) { return { name, Kind::String, 0, text }; }
+constexpr Entry i4(std::string_view name, int64_t value)
+{
+    return { name, Kind::Int32, value };
+}
+constexpr Entry b(std::string_view name, bool value)
+{
+    return { name, Kind::Boolean, value ? 1 : 0 };
+}
+constexpr Entry c(std::string_view name, uint32_t rgb)
+{
+    return { name, Kind::Color, rgb };
+}
+constexpr Entry s(std::string_view name, std::string_view text)
+{
+    return { name, Kind::String, 0, text };
+}
 
 constexpr size_t valueSize(const Entry& entry)
 {
@@ -38,8 +50,7 @@ constexpr size_t valueSize(const Entry& entry)
     return 0;
 }
 
-template<size_t N>
-constexpr size_t encodedSize(const std::array<Entry, N>& entries)
+template <size_t N> constexpr size_t encodedSize(const std::array<Entry, N>& entries)
 {
     size_t size = 0;
     for (const Entry& entry : entries)
@@ -47,15 +58,12 @@ constexpr size_t encodedSize(const std::array<Entry, N>& entries)
     return size;
 }
 
-template<const auto& entries>
-constexpr auto encode()
+template <const auto& entries> constexpr auto encode()
 {
     std::array<char, encodedSize(entries)> out {};
     size_t at = 0;
     auto put = [&](uint8_t byte) { out[at++] = static_cast<char>(byte); };
-    auto put32 = [&](uint32_t v) {
-        put(v >> 24), put(v >> 16), put(v >> 8), put(v);
-    };
+    auto put32 = [&](uint32_t v) { put(v >> 24), put(v >> 16), put(v >> 8), put(v); };
     for (const Entry& entry : entries) {
         for (char ch : entry.name)
             put(static_cast<uint8_t>(ch));
@@ -80,8 +88,7 @@ constexpr auto encode()
     return out;
 }
 
-template<size_t N>
-constexpr std::string_view view(const std::array<char, N>& bytes)
+template <size_t N> constexpr std::string_view view(const std::array<char, N>& bytes)
 {
     return { bytes.data(), N };
 }

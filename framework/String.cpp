@@ -190,10 +190,9 @@ int32_t InStr(const String& source, const String& find)
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return fold(static_cast<unsigned char>(x)) == fold(static_cast<unsigned char>(y));
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return fold(static_cast<unsigned char>(x)) == fold(static_cast<unsigned char>(y));
+    });
 }
 
 } // namespace fw

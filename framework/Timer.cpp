@@ -19,15 +19,17 @@ const ClassRecord& actionSource::__Lookup()
 
 const ClassRecord& Timer::__Lookup()
 {
-    static const ClassRecord& record
-        = ClassRecord::define("Timer", &Object::__Lookup(), { &actionSource::__Lookup() }, [](ClassRecord& r) {
-        r.properties.push_back(accessor("Mode", &Timer::Mode, &Timer::setMode));
-        r.properties.push_back(accessor("Period", &Timer::Period, &Timer::setPeriod));
-        r.methods = { { "Reset", "%%" }, { "addActionNotificationReceiver", "%%o<actionNotificationReceiver>" },
-            { "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>" }, { "_CallAction", "%%" } };
-        r.declaredEvents = { "Action" };
-        r.bindableEvents.push_back(bindable("Action", "(  )", &Timer::Action));
-    });
+    static const ClassRecord& record = ClassRecord::define(
+        "Timer", &Object::__Lookup(), { &actionSource::__Lookup() }, [](ClassRecord& r) {
+            r.properties.push_back(accessor("Mode", &Timer::Mode, &Timer::setMode));
+            r.properties.push_back(accessor("Period", &Timer::Period, &Timer::setPeriod));
+            r.methods
+                = { { "Reset", "%%" }, { "addActionNotificationReceiver", "%%o<actionNotificationReceiver>" },
+                      { "removeActionNotificationReceiver", "%%o<actionNotificationReceiver>" },
+                      { "_CallAction", "%%" } };
+            r.declaredEvents = { "Action" };
+            r.bindableEvents.push_back(bindable("Action", "(  )", &Timer::Action));
+        });
     return record;
 }
 

@@ -74,16 +74,23 @@ std::vector<Ref<Window>>& all()
     return list;
 }
 
-void add(const Ref<Window>& window) { all().push_back(window); }
+void add(const Ref<Window>& window)
+{
+    all().push_back(window);
+}
 
 void remove(Window& window)
 {
     auto& list = all();
-    list.erase(std::remove_if(list.begin(), list.end(), [&](const Ref<Window>& w) { return w.get() == &window; }),
+    list.erase(
+        std::remove_if(list.begin(), list.end(), [&](const Ref<Window>& w) { return w.get() == &window; }),
         list.end());
 }
 
-void scheduleOpen(const Ref<Window>& window) { pendingOpens().push_back(window); }
+void scheduleOpen(const Ref<Window>& window)
+{
+    pendingOpens().push_back(window);
+}
 
 void openPending()
 {
@@ -107,44 +114,45 @@ void releaseAll()
 
 const ClassRecord& Window::__Lookup()
 {
-    static const ClassRecord& record = ClassRecord::define("Window", &Object::__Lookup(), {}, [](ClassRecord& r) {
-        r.properties = {
-            field("Placement", &Window::Placement),
-            accessor("Width", &Window::Width, &Window::setWidth),
-            accessor("Height", &Window::Height, &Window::setHeight),
-            accessor("MinWidth", &Window::MinWidth, &Window::setMinWidth),
-            accessor("MinHeight", &Window::MinHeight, &Window::setMinHeight),
-            accessor("MaxWidth", &Window::MaxWidth, &Window::setMaxWidth),
-            accessor("MaxHeight", &Window::MaxHeight, &Window::setMaxHeight),
-            accessor("Frame", &Window::Frame, &Window::setFrame),
-            field("Composite", &Window::Composite),
-            accessor("HasBackColor", &Window::HasBackColor, &Window::setHasBackColor),
-            accessor("BackColor", &Window::BackColor, &Window::setBackColor),
-            accessor("Title", &Window::Title, &Window::setTitle),
-            accessor("Visible", &Window::Visible, &Window::setVisible),
-            field("FullScreen", &Window::FullScreen),
-            field("MenuBarVisible", &Window::MenuBarVisible),
-            field("CloseButton", &Window::CloseButton),
-            field("Resizeable", &Window::Resizeable),
-            field("LiveResize", &Window::LiveResize),
-            field("MaximizeButton", &Window::MaximizeButton),
-            field("MinimizeButton", &Window::MinimizeButton),
-            field("BalloonHelp", &Window::BalloonHelp),
-            field("MacProcId", &Window::MacProcId),
-            field("FloaterProcess", &Window::FloaterProcess),
-        };
-        r.declaredEvents = { "Layout", "CreateControls", "AddMenuHandlers", "SetupBindings", "Open", "Close",
-            "CancelClose", "KeyDown", "MouseMove", "MouseEnter", "MouseExit", "Paint", "MouseDown", "MouseDrag",
-            "MouseUp", "EnableMenuItems", "Resized", "Resizing", "Moved", "DropObject", "Activate", "Deactivate",
-            "Minimize", "Maximize", "Restore", "MouseWheel", "ConstructContextualMenu", "ContextualMenuAction",
-            "DragEnter", "DragExit", "DragOver" };
-        r.bindableEvents = {
-            bindable("Open", "(  )", &Window::Open),
-            bindable("Close", "(  )", &Window::Close),
-            bindable("Resizing", "(  )", &Window::Resizing),
-            bindable("Resized", "(  )", &Window::Resized),
-        };
-    });
+    static const ClassRecord& record
+        = ClassRecord::define("Window", &Object::__Lookup(), {}, [](ClassRecord& r) {
+              r.properties = {
+                  field("Placement", &Window::Placement),
+                  accessor("Width", &Window::Width, &Window::setWidth),
+                  accessor("Height", &Window::Height, &Window::setHeight),
+                  accessor("MinWidth", &Window::MinWidth, &Window::setMinWidth),
+                  accessor("MinHeight", &Window::MinHeight, &Window::setMinHeight),
+                  accessor("MaxWidth", &Window::MaxWidth, &Window::setMaxWidth),
+                  accessor("MaxHeight", &Window::MaxHeight, &Window::setMaxHeight),
+                  accessor("Frame", &Window::Frame, &Window::setFrame),
+                  field("Composite", &Window::Composite),
+                  accessor("HasBackColor", &Window::HasBackColor, &Window::setHasBackColor),
+                  accessor("BackColor", &Window::BackColor, &Window::setBackColor),
+                  accessor("Title", &Window::Title, &Window::setTitle),
+                  accessor("Visible", &Window::Visible, &Window::setVisible),
+                  field("FullScreen", &Window::FullScreen),
+                  field("MenuBarVisible", &Window::MenuBarVisible),
+                  field("CloseButton", &Window::CloseButton),
+                  field("Resizeable", &Window::Resizeable),
+                  field("LiveResize", &Window::LiveResize),
+                  field("MaximizeButton", &Window::MaximizeButton),
+                  field("MinimizeButton", &Window::MinimizeButton),
+                  field("BalloonHelp", &Window::BalloonHelp),
+                  field("MacProcId", &Window::MacProcId),
+                  field("FloaterProcess", &Window::FloaterProcess),
+              };
+              r.declaredEvents = { "Layout", "CreateControls", "AddMenuHandlers", "SetupBindings", "Open",
+                  "Close", "CancelClose", "KeyDown", "MouseMove", "MouseEnter", "MouseExit", "Paint",
+                  "MouseDown", "MouseDrag", "MouseUp", "EnableMenuItems", "Resized", "Resizing", "Moved",
+                  "DropObject", "Activate", "Deactivate", "Minimize", "Maximize", "Restore", "MouseWheel",
+                  "ConstructContextualMenu", "ContextualMenuAction", "DragEnter", "DragExit", "DragOver" };
+              r.bindableEvents = {
+                  bindable("Open", "(  )", &Window::Open),
+                  bindable("Close", "(  )", &Window::Close),
+                  bindable("Resizing", "(  )", &Window::Resizing),
+                  bindable("Resized", "(  )", &Window::Resized),
+              };
+          });
     return record;
 }
 
@@ -191,9 +199,15 @@ void Window::openNow()
     Event_Open();
 }
 
-void Window::setWidth(int32_t width) { resizeTo(width, m_height, false); }
+void Window::setWidth(int32_t width)
+{
+    resizeTo(width, m_height, false);
+}
 
-void Window::setHeight(int32_t height) { resizeTo(m_width, height, false); }
+void Window::setHeight(int32_t height)
+{
+    resizeTo(m_width, height, false);
+}
 
 void Window::resizeTo(int32_t width, int32_t height, bool byUser)
 {
@@ -217,7 +231,10 @@ void Window::userResized(int32_t width, int32_t height)
     Event_Resized();
 }
 
-void Window::userClosed() { CloseWindow(); }
+void Window::userClosed()
+{
+    CloseWindow();
+}
 
 void Window::setMinWidth(int32_t value)
 {
@@ -243,9 +260,15 @@ void Window::setMaxHeight(int32_t value)
     applyLimits();
 }
 
-int32_t Window::Left() const { return m_widget ? m_widget->x() : 0; }
+int32_t Window::Left() const
+{
+    return m_widget ? m_widget->x() : 0;
+}
 
-int32_t Window::Top() const { return m_widget ? m_widget->y() : 0; }
+int32_t Window::Top() const
+{
+    return m_widget ? m_widget->y() : 0;
+}
 
 void Window::setFrame(int32_t frame)
 {
@@ -271,7 +294,8 @@ void Window::setTitle(String title)
 {
     m_title = std::move(title);
     if (m_widget)
-        m_widget->setWindowTitle(QString::fromUtf8(m_title.bytes().data(), static_cast<int>(m_title.byteLength())));
+        m_widget->setWindowTitle(
+            QString::fromUtf8(m_title.bytes().data(), static_cast<int>(m_title.byteLength())));
 }
 
 void Window::setVisible(bool visible)
@@ -286,9 +310,15 @@ void Window::setVisible(bool visible)
         m_widget->hide();
 }
 
-void Window::Show() { setVisible(true); }
+void Window::Show()
+{
+    setVisible(true);
+}
 
-void Window::Hide() { setVisible(false); }
+void Window::Hide()
+{
+    setVisible(false);
+}
 
 void Window::CloseWindow()
 {
@@ -318,7 +348,10 @@ void Window::CloseWindow()
         app->Quit();
 }
 
-Ref<fw::MenuBar> Window::MenuBar() const { return m_menuBar; }
+Ref<fw::MenuBar> Window::MenuBar() const
+{
+    return m_menuBar;
+}
 
 void Window::setMenuBar(Ref<fw::MenuBar> bar)
 {
@@ -355,9 +388,15 @@ Ref<Object> Window::Control(int32_t index) const
     return m_controls[static_cast<size_t>(index)].object;
 }
 
-bool Window::isActive() const { return isFloating() || (m_widget && m_widget->isActiveWindow()); }
+bool Window::isActive() const
+{
+    return isFloating() || (m_widget && m_widget->isActiveWindow());
+}
 
-QWidget* Window::widget() const { return m_widget.get(); }
+QWidget* Window::widget() const
+{
+    return m_widget.get();
+}
 
 void Window::applyGeometry()
 {
@@ -411,7 +450,10 @@ Ref<Window> _GetImplicitWindow(std::string_view fullName)
 
 namespace Runtime {
 
-int32_t WindowCount() { return static_cast<int32_t>(WindowList::all().size()); }
+int32_t WindowCount()
+{
+    return static_cast<int32_t>(WindowList::all().size());
+}
 
 Ref<fw::Window> Window(int32_t index)
 {

@@ -105,8 +105,7 @@ public:
     int32_t MacProcId = 0;
 
     // The window's controls and other members, by name, in the order they were added.
-    template<class T>
-    Ref<T> __New();
+    template <class T> Ref<T> __New();
     void _AddControl(const String& name, const Ref<Object>& control);
     Ref<Object> controlNamed(const String& name) const;
     int32_t ControlCount() const { return static_cast<int32_t>(m_controls.size()); }
@@ -165,8 +164,7 @@ Ref<fw::Window> Window(int32_t index);
 // Gives a new control object its window; defined with the controls.
 void attachToWindow(Object& control, Window& window);
 
-template<class T>
-Ref<T> Window::__New()
+template <class T> Ref<T> Window::__New()
 {
     Ref<T> control = New<T>();
     attachToWindow(*control, *this);

@@ -44,12 +44,15 @@ void CustomCellListbox::customCell(int32_t row, int32_t column, fw::Ref<CustomLi
 
 bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, int32_t y)
 {
-    if (!cellObject(row, column)) return false;
+    if (!cellObject(row, column))
+        return false;
     if (!cellObject(row, column)->cellClick(x, y)) {
-        if (CellClick.isBound()) return CellClick(cellObject(row, column));
+        if (CellClick.isBound())
+            return CellClick(cellObject(row, column));
         return false;
     }
-    if (CustomCellClick.isBound()) CustomCellClick(cellObject(row, column));
+    if (CustomCellClick.isBound())
+        CustomCellClick(cellObject(row, column));
     InvalidateCell(row, column);
     if (fw::IsA<ButtonsCell>(CellTag(row, column).objectValue())) {
         Global::Window1()->Class21()->Go = true;
@@ -59,17 +62,21 @@ bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, 
         // The wait runs other events: the reload button may have removed the row or put another cell
         // object in it. Only a button cell still in place gets its normal face back.
         fw::Ref<fw::Object> tagged = CellTag(row, column).objectValue();
-        if (fw::IsA<ButtonsCell>(tagged)) fw::Cast<ButtonsCell>(tagged)->mycolor = normalFace;
+        if (fw::IsA<ButtonsCell>(tagged))
+            fw::Cast<ButtonsCell>(tagged)->mycolor = normalFace;
     }
-    if (row < ListCount()) InvalidateCell(row, column);
+    if (row < ListCount())
+        InvalidateCell(row, column);
     return true;
 }
 
 void CustomCellListbox::Event_cellBackgroundPaint(fw::Ref<fw::Graphics> g, int32_t row, int32_t column)
 {
     if (row < ListCount()) {
-        if (Selected(row)) gradient(g);
-        if (fw::Ref<CustomListboxCell> cell = cellObject(row, column)) cell->cellPaint(g, row);
+        if (Selected(row))
+            gradient(g);
+        if (fw::Ref<CustomListboxCell> cell = cellObject(row, column))
+            cell->cellPaint(g, row);
     } else {
         g->setForeColor(Global::Window1()->BackColor());
         const int32_t width = g->Width();

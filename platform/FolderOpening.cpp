@@ -32,7 +32,8 @@ FolderOpeningSeam::Handler FolderOpeningSeam::install(Handler handler)
 
 std::string openerArgument(const std::string& path)
 {
-    if (isValidUtf8(path)) return path;
+    if (isValidUtf8(path))
+        return path;
     const QByteArray escaped = QByteArray(path.data(), static_cast<qsizetype>(path.size()))
                                    .toPercentEncoding(QByteArrayLiteral("/"));
     return "file://" + escaped.toStdString();

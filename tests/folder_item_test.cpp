@@ -33,11 +33,13 @@ public:
     AsOrdinaryUser()
         : m_wasRoot(geteuid() == 0)
     {
-        if (m_wasRoot && seteuid(65534) != 0) throw std::runtime_error("cannot give up root for the test");
+        if (m_wasRoot && seteuid(65534) != 0)
+            throw std::runtime_error("cannot give up root for the test");
     }
     ~AsOrdinaryUser()
     {
-        if (m_wasRoot) (void)seteuid(0);
+        if (m_wasRoot)
+            (void)seteuid(0);
     }
 
 private:

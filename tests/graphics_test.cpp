@@ -37,7 +37,8 @@ std::vector<int> rowsOf(const Canvas& canvas, int x, Color color)
 {
     std::vector<int> rows;
     for (int y = 0; y < canvas.image.height(); ++y) {
-        if (canvas.at(x, y) == color) rows.push_back(y);
+        if (canvas.at(x, y) == color)
+            rows.push_back(y);
     }
     return rows;
 }
@@ -155,7 +156,8 @@ TEST(Graphics, DrawLineDrawsOnePixelWideWithBothEndPoints)
         std::vector<std::pair<int, int>> drawn;
         for (int x = 0; x < 6; ++x) {
             for (int y = 0; y < 6; ++y) {
-                if (canvas.at(x, y) == black) drawn.emplace_back(x, y);
+                if (canvas.at(x, y) == black)
+                    drawn.emplace_back(x, y);
             }
         }
         EXPECT_EQ(drawn, c.pixels) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
@@ -182,7 +184,8 @@ std::pair<int, int> darkRows(const QImage& image)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (pixels::dark(image, x, y)) {
-                if (first < 0) first = y;
+                if (first < 0)
+                    first = y;
                 last = y;
                 break;
             }

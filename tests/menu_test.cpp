@@ -75,10 +75,15 @@ TEST_F(Menus, TheWindowsAccessorsFindTheItemsOfItsBar)
         fw::Ref<fw::MenuItem> (Window1::*get)();
         const char* name;
     } accessors[] = {
-        { &Window1::EditMenu, "EditMenu" }, { &Window1::EditSelectAll, "EditSelectAll" },
-        { &Window1::UntitledMenu0, "UntitledMenu0" }, { &Window1::EditClear, "EditClear" },
-        { &Window1::EditPaste, "EditPaste" }, { &Window1::EditCopy, "EditCopy" }, { &Window1::EditCut, "EditCut" },
-        { &Window1::UntitledMenu1, "UntitledMenu1" }, { &Window1::EditUndo, "EditUndo" },
+        { &Window1::EditMenu, "EditMenu" },
+        { &Window1::EditSelectAll, "EditSelectAll" },
+        { &Window1::UntitledMenu0, "UntitledMenu0" },
+        { &Window1::EditClear, "EditClear" },
+        { &Window1::EditPaste, "EditPaste" },
+        { &Window1::EditCopy, "EditCopy" },
+        { &Window1::EditCut, "EditCut" },
+        { &Window1::UntitledMenu1, "UntitledMenu1" },
+        { &Window1::EditUndo, "EditUndo" },
         { &Window1::FileMenu, "FileMenu" },
     };
     for (const Accessor& a : accessors)

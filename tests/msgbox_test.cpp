@@ -29,7 +29,8 @@ SeenBox showAndPressReturn(const String& text, bool& closedByReturn)
     reader.setSingleShot(true);
     QObject::connect(&reader, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+        if (!box)
+            return;
         seen = { true, box->text(), box->windowTitle(), box->isModal() };
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(box, &press);
@@ -38,7 +39,8 @@ SeenBox showAndPressReturn(const String& text, bool& closedByReturn)
     QTimer guard; // local, so that it never fires into a later test
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->done(0);
     });
     reader.start(0);
     guard.start(5000);

@@ -116,10 +116,10 @@ struct Parent {
 struct Child {
     static const ClassRecord& __Lookup()
     {
-        static const ClassRecord& r
-            = ClassRecord::define("test.Child", &Parent::__Lookup(), { &Iface::__Lookup() }, [](ClassRecord& c) {
-                  c.methods.push_back({ "Go", "%%" });
-              });
+        static const ClassRecord& r = ClassRecord::define(
+            "test.Child", &Parent::__Lookup(), { &Iface::__Lookup() }, [](ClassRecord& c) {
+                c.methods.push_back({ "Go", "%%" });
+            });
         return r;
     }
 };
@@ -128,7 +128,8 @@ TEST(ClassRecord, LookupBuildsParentAndInterfacesFirstAndOnlyOnce)
 {
     const ClassRecord& child = Child::__Lookup();
     const auto& order = ClassRecord::buildOrder();
-    auto position = [&](const char* name) { return std::find(order.begin(), order.end(), name) - order.begin(); };
+    auto position
+        = [&](const char* name) { return std::find(order.begin(), order.end(), name) - order.begin(); };
     EXPECT_LT(position("test.Parent"), position("test.Child"));
     EXPECT_LT(position("test.Iface"), position("test.Child"));
     const size_t before = order.size();
@@ -148,7 +149,10 @@ TEST(Event, UnboundEventsGiveFalse)
     EXPECT_FALSE(mouseDown(1, 2));
     open();
     int calls = 0;
-    mouseDown.bind([&](int32_t x, int32_t y) { ++calls; return y < x; });
+    mouseDown.bind([&](int32_t x, int32_t y) {
+        ++calls;
+        return y < x;
+    });
     EXPECT_TRUE(mouseDown(5, 2));
     EXPECT_EQ(calls, 1);
 }

@@ -134,8 +134,10 @@ TEST_F(PicturesTest, TheFailureTable)
         releaseAll();
         held.clear();
         asked.clear();
-        if (row.iconFound) hold(170, icon());
-        if (row.maskFound) hold(171, mask());
+        if (row.iconFound)
+            hold(170, icon());
+        if (row.maskFound)
+            hold(171, mask());
         for (int call = 1; call <= 2; ++call) {
             std::optional<Ref<Picture>> result;
             bool raised = false;
@@ -147,7 +149,8 @@ TEST_F(PicturesTest, TheFailureTable)
             EXPECT_EQ(Close::_permapic.picture.isNil(), !row.iconCached);
             EXPECT_EQ(CloseMASK::_permapic.picture.isNil(), !row.maskCached);
             EXPECT_EQ(raised, row.result == Outcome::nilObjectException);
-            if (row.result == Outcome::nilObjectException) continue;
+            if (row.result == Outcome::nilObjectException)
+                continue;
             ASSERT_TRUE(result.has_value());
             if (row.result == Outcome::nil) {
                 EXPECT_TRUE(result->isNil());

@@ -11,8 +11,7 @@ using namespace fw;
 namespace {
 
 // A record literal with its embedded zero bytes.
-template<size_t N>
-std::string bytes(const char (&literal)[N])
+template <size_t N> std::string bytes(const char (&literal)[N])
 {
     return std::string(literal, N - 1);
 }
@@ -23,18 +22,19 @@ std::string typeOf(std::string_view name)
 {
     static const std::map<std::string, std::string, std::less<>> types = [] {
         std::map<std::string, std::string, std::less<>> t;
-        for (auto n : { "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame",
-                 "MacProcID", "Index", "Left", "Top", "TabPanelIndex", "ColumnCount", "HeadingIndex",
-                 "GridLinesHorizontal", "GridLinesVertical", "DefaultRowHeight", "_ScrollWidth", "_ScrollOffset",
-                 "TextSize", "SelectionType", "Mode", "Period", "TabIndex", "CaptionAlign", "CaptionPlacement",
-                 "CaptionDelta", "IconAlign", "IconDX", "IconDY", "Bevel", "HasMenu", "MenuValue", "ButtonType" })
+        for (auto n : { "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight",
+                 "Frame", "MacProcID", "Index", "Left", "Top", "TabPanelIndex", "ColumnCount", "HeadingIndex",
+                 "GridLinesHorizontal", "GridLinesVertical", "DefaultRowHeight", "_ScrollWidth",
+                 "_ScrollOffset", "TextSize", "SelectionType", "Mode", "Period", "TabIndex", "CaptionAlign",
+                 "CaptionPlacement", "CaptionDelta", "IconAlign", "IconDX", "IconDY", "Bevel", "HasMenu",
+                 "MenuValue", "ButtonType" })
             t[n] = "i4";
         for (auto n : { "Composite", "HasBackColor", "Visible", "FullScreen", "MenuBarVisible", "CloseButton",
-                 "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "LockLeft", "LockTop", "LockRight",
-                 "LockBottom", "AutoDeactivate", "Enabled", "HasHeading", "UseFocusRing", "ScrollbarHorizontal",
-                 "ScrollBarVertical", "Bold", "Italic", "Underline", "Hierarchical", "EnableDrag",
-                 "EnableDragReorder", "RequiresSelection", "ColumnsResizable", "AutoHideScrollbars", "Go", "Value",
-                 "AcceptFocus" })
+                 "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "LockLeft", "LockTop",
+                 "LockRight", "LockBottom", "AutoDeactivate", "Enabled", "HasHeading", "UseFocusRing",
+                 "ScrollbarHorizontal", "ScrollBarVertical", "Bold", "Italic", "Underline", "Hierarchical",
+                 "EnableDrag", "EnableDragReorder", "RequiresSelection", "ColumnsResizable",
+                 "AutoHideScrollbars", "Go", "Value", "AcceptFocus" })
             t[n] = "b";
         for (auto n : { "BackColor", "cellcolor" })
             t[n] = "c";
@@ -81,7 +81,8 @@ TEST(SettingsRecords, StringsColoursAndNegativeNumbersHaveTheirWidths)
 {
     const std::string window(SettingsRecords::Window1);
     EXPECT_NE(window.find(bytes("Title \0\0\0\x0AIDE Script")), std::string::npos);
-    EXPECT_NE(window.find("BackColor \xE8\xE8\xE8Title "), std::string::npos); // three bytes, then the next name
+    EXPECT_NE(
+        window.find("BackColor \xE8\xE8\xE8Title "), std::string::npos); // three bytes, then the next name
     EXPECT_NE(window.find(bytes("BalloonHelp \0\0\0\0MacProcID \0\0\0\0")), std::string::npos);
     const std::string list(SettingsRecords::CustomCellListbox1);
     EXPECT_NE(list.find(bytes("Index \x80\0\0\0")), std::string::npos);
@@ -122,13 +123,14 @@ class Sample : public Object {
 public:
     static const ClassRecord& __Lookup()
     {
-        static const ClassRecord& r = ClassRecord::define("test.Sample", &Object::__Lookup(), {}, [](ClassRecord& c) {
-            c.properties.push_back(field("MacProcId", &Sample::number));
-            c.properties.push_back(field("ScrollBarHorizontal", &Sample::flag));
-            c.properties.push_back(field("BackColor", &Sample::colour));
-            c.properties.push_back(field("BalloonHelp", &Sample::text));
-            c.properties.push_back(objectProperty("myBu", "ButtonsCell"));
-        });
+        static const ClassRecord& r
+            = ClassRecord::define("test.Sample", &Object::__Lookup(), {}, [](ClassRecord& c) {
+                  c.properties.push_back(field("MacProcId", &Sample::number));
+                  c.properties.push_back(field("ScrollBarHorizontal", &Sample::flag));
+                  c.properties.push_back(field("BackColor", &Sample::colour));
+                  c.properties.push_back(field("BalloonHelp", &Sample::text));
+                  c.properties.push_back(objectProperty("myBu", "ButtonsCell"));
+              });
         return r;
     }
     const ClassRecord& classRecord() const override { return __Lookup(); }
@@ -168,7 +170,9 @@ TEST(SetProperties, MalformedRecordsRaiseAndNameTheProblem)
         { "Nope \x01", "Nope" },
         { "MacProcId", "ends inside a name" },
         { bytes("MacProcId \0\0"), "ends inside the value" },
-        { bytes("BalloonHelp \0\0\0\x09" "abc"), "BalloonHelp" },
+        { bytes("BalloonHelp \0\0\0\x09"
+                "abc"),
+            "BalloonHelp" },
         { bytes("BalloonHelp \xFF\xFF\xFF\xFF"), "ends inside the value" },
         { "BackColor \xE8\xE8", "BackColor" },
         { "myBu \0", "o<ButtonsCell>" },

@@ -3,11 +3,11 @@
 
 #include "app/Class2.h"
 #include "app/Pictures.h"
-#include "framework/Picture.h"
-#include "framework/ResourceFork.h"
 #include "framework/BevelButton.h"
 #include "framework/ClassRecord.h"
+#include "framework/Picture.h"
 #include "framework/RectControl.h"
+#include "framework/ResourceFork.h"
 #include "framework/Window.h"
 #include "list/CustomCellListbox.h"
 
@@ -133,7 +133,8 @@ TEST_F(StartUp, EventsAreBoundByNameToTheWindowsMethods)
     EXPECT_TRUE(list->Open.isBound());
     EXPECT_TRUE(list->MouseDown.isBound());
     EXPECT_FALSE(window->Class21()->Action.isBound());
-    for (const fw::Ref<fw::BevelButton>& button : { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() }) {
+    for (const fw::Ref<fw::BevelButton>& button :
+        { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() }) {
         EXPECT_TRUE(button->Action.isBound()) << button->Name.bytes();
         EXPECT_TRUE(button->Open.isBound()) << button->Name.bytes();
     }
@@ -152,7 +153,8 @@ TEST_F(StartUp, ControlsFollowTheirLocksWhenTheWindowIsResized)
     EXPECT_EQ(window->BevelButton1()->Left(), 5);
     EXPECT_EQ(window->BevelButton2()->Left(), 176);
     EXPECT_EQ(window->BevelButton3()->Left(), 30);
-    for (const fw::Ref<fw::BevelButton>& button : { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() })
+    for (const fw::Ref<fw::BevelButton>& button :
+        { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() })
         EXPECT_EQ(button->Top() + button->Height(), 300 - 3);
 
     // Below the minimum height the program's height holds, and the buttons stay whole.
@@ -174,7 +176,7 @@ TEST_F(StartUp, TheLoopRunsTheOpenEventsAndQuitsWithStatusZero)
     fw::_RuntimeRun();
     EXPECT_EQ(window->FloaterProcess.bytes(), "RBv2"); // the window's Open ran
     EXPECT_FALSE(window->Visible());
-    EXPECT_TRUE(Global::App()->AutoQuit());           // the application's Open ran
+    EXPECT_TRUE(Global::App()->AutoQuit()); // the application's Open ran
     Program::finalize();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);
     EXPECT_TRUE(MenuBar1::_implicitInstance.instance.isNil());
@@ -186,7 +188,10 @@ TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
     Program::initialize();
     auto first = after(20, [] { fw::dispatchGuarded([] { throw fw::NilObjectException(); }); });
     auto second = after(40, [] { fw::dispatchGuarded([] { throw fw::IllegalCastException(); }); });
-    auto guard = after(3000, [] { ADD_FAILURE() << "the loop did not end"; Global::App()->Quit(); });
+    auto guard = after(3000, [] {
+        ADD_FAILURE() << "the loop did not end";
+        Global::App()->Quit();
+    });
     testing::internal::CaptureStderr();
     Program::_Main();
     const std::string reported = testing::internal::GetCapturedStderr();
@@ -206,7 +211,10 @@ TEST_F(StartUp, ClosingTheLastWindowQuitsWithAutoQuit)
 {
     fw::Ref<Window1> window = startWithoutLoop();
     auto close = after(20, [window] { window->widget()->close(); });
-    auto guard = after(3000, [] { ADD_FAILURE() << "the loop did not end"; Global::App()->Quit(); });
+    auto guard = after(3000, [] {
+        ADD_FAILURE() << "the loop did not end";
+        Global::App()->Quit();
+    });
     fw::_RuntimeRun();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);
     EXPECT_FALSE(window->isOpen());

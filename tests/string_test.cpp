@@ -11,7 +11,8 @@ using namespace fw;
 
 namespace {
 
-const String invalid = String::fromBytes("a\xff\xfe" "b");
+const String invalid = String::fromBytes("a\xff\xfe"
+                                         "b");
 const String invalidUtf8("\xc3(\xe2\x28\xa1z", Encoding::UTF8); // broken sequences tagged UTF-8
 
 TEST(String, EqualityIgnoresCase)

@@ -33,7 +33,8 @@ inline bool runUntil(const std::function<bool()>& condition, int milliseconds)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
         QCoreApplication::processEvents();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -63,7 +64,8 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
         return false;
     }
 };
@@ -122,7 +124,8 @@ template <class T> OnWindow<T> placeOnWindow(int width, int height, bool open)
     window->_AddControl("List", control);
     control->setWidth(width);
     control->setHeight(height);
-    if (open) window->openNow();
+    if (open)
+        window->openNow();
     settle();
     return { window, control };
 }
@@ -138,7 +141,8 @@ public:
     {
         ++count;
         last = std::chrono::steady_clock::now();
-        if (m_log) m_log->push_back("Action");
+        if (m_log)
+            m_log->push_back("Action");
     }
     int count = 0;
     std::chrono::steady_clock::time_point last;
@@ -165,7 +169,8 @@ public:
     void cellPaint(fw::Ref<fw::Graphics> g, int32_t row) override
     {
         write("cellPaint " + std::to_string(row));
-        if (onPaint) onPaint(*g);
+        if (onPaint)
+            onPaint(*g);
     }
     int32_t compareValue() override
     {
@@ -176,7 +181,8 @@ public:
     {
         write("owner");
         owners.push_back(list.get());
-        if (onOwner) onOwner();
+        if (onOwner)
+            onOwner();
     }
 
     // Not counted: the list holds the cell.
@@ -188,7 +194,8 @@ public:
 private:
     void write(const std::string& entry)
     {
-        if (m_log) m_log->push_back(entry);
+        if (m_log)
+            m_log->push_back(entry);
     }
 
     std::vector<std::string>* m_log = nullptr;

@@ -10,7 +10,8 @@
 ScriptFolder::ScriptFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "ide-script-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
     m_path = pattern;
     m_previous = fw::ApplicationFolderSeam::install(m_path);
 }
