@@ -3,12 +3,14 @@
 #include "app/FloaterProcessFix.h"
 #include "app/MenuBar1.h"
 #include "app/Pictures.h"
+#include "app/Reg.h"
 #include "app/SettingsRecords.h"
 #include "app/Window1_Class21.h"
 #include "framework/BinaryStream.h"
 #include "framework/FolderItem.h"
 #include "framework/MsgBox.h"
 #include "framework/SetProperties.h"
+#include "list/ButtonsCell.h"
 #include "list/CustomCellListbox.h"
 
 const fw::ClassRecord& Window1::__Lookup()
