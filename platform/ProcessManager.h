@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -17,12 +18,14 @@ inline constexpr int16_t procNotFound = -600;
 // file cannot be written.
 bool bringToFront(uint32_t creator);
 
-// The creator code in `front`, or nothing when the file is missing, unreadable, refused or not
-// exactly four bytes long.
+// The creator code in `front`, or nothing when the directory is refused, or the file is missing,
+// unreadable, not a plain file (a symlink in its place could point anywhere) or not exactly four
+// bytes long.
 std::optional<uint32_t> frontCreator();
 
-// Fills the 8-byte serial-number block at `psn` for the front process. noErr, or procNotFound when
-// frontCreator() has none. The block carries the creator code, which is all that we know of a process.
+// Fills the 8-byte serial-number block at `psn` for the front process. noErr; procNotFound, with the
+// block untouched, when frontCreator() has none; paramErr for a nil block. The block carries the creator
+// code, which is all that we know of a process.
 int16_t GetFrontProcess(void* psn);
 
 // Fills the 60-byte process information record at `info` for the process `psn` names (a block from
