@@ -263,7 +263,9 @@ TEST_F(Transport, ReceiverTellsWhatItRead)
         std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(5s));
         ASSERT_TRUE(connection);
         EXPECT_EQ(connection->readMessage(deadlineAfter(5s)), c.result) << c.name;
-        if (c.result == AppleEventConnection::ReadResult::Message) EXPECT_EQ(connection->body(), "ok");
+        if (c.result == AppleEventConnection::ReadResult::Message) {
+            EXPECT_EQ(connection->body(), "ok");
+        }
         ::close(client);
     }
 }
