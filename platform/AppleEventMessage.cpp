@@ -1,0 +1,115 @@
+#include "platform/AppleEventMessage.h"
+
+#include <limits>
+
+namespace fw::platform {
+
+static void appendU32(std::string& out, uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+static uint32_t readU32(std::string_view bytes, size_t offset)
+{
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+static std::optional<uint32_t> bodyLength(const AppleEventMessage& message)
+{
+    constexpr uint64_t limit = std::numeric_limits<uint32_t>::max();
+    uint64_t length = appleEventBodyHeadSize;
+    for (const AppleEventParameter& parameter : message.parameters) {
+        if (parameter.data.size() > limit) return std::nullopt;
+        length += appleEventParameterHeadSize + parameter.data.size();
+        if (length > limit) return std::nullopt;
+    }
+    return static_cast<uint32_t>(length);
+}
+
+std::optional<std::string> encodeAppleEventFraming(const AppleEventMessage& message)
+{
+    std::optional<uint32_t> length = bodyLength(message);
+    if (!length) return std::nullopt;
+    std::string framing;
+    framing.reserve(appleEventHeaderSize + appleEventBodyHeadSize
+        + appleEventParameterHeadSize * message.parameters.size());
+    framing.append(appleEventMagic);
+    appendU32(framing, *length);
+    appendU32(framing, message.eventClass);
+    appendU32(framing, message.eventID);
+    appendU32(framing, message.target);
+    appendU32(framing, static_cast<uint32_t>(message.parameters.size()));
+    for (const AppleEventParameter& parameter : message.parameters) {
+        appendU32(framing, parameter.keyword);
+        appendU32(framing, parameter.type);
+        appendU32(framing, static_cast<uint32_t>(parameter.data.size()));
+    }
+    return framing;
+}
+
+std::vector<std::string_view> appleEventPieces(const AppleEventMessage& message, std::string_view framing)
+{
+    std::vector<std::string_view> pieces;
+    pieces.reserve(2 * message.parameters.size() + 1);
+    size_t end = appleEventHeaderSize + appleEventBodyHeadSize;
+    size_t start = 0;
+    for (const AppleEventParameter& parameter : message.parameters) {
+        end += appleEventParameterHeadSize;
+        pieces.push_back(framing.substr(start, end - start));
+        if (!parameter.data.empty()) pieces.push_back(parameter.data);
+        start = end;
+    }
+    if (start < framing.size()) pieces.push_back(framing.substr(start));
+    return pieces;
+}
+
+std::optional<std::string> encodeAppleEvent(const AppleEventMessage& message)
+{
+    std::optional<std::string> framing = encodeAppleEventFraming(message);
+    if (!framing) return std::nullopt;
+    std::string whole;
+    for (std::string_view piece : appleEventPieces(message, *framing))
+        whole.append(piece);
+    return whole;
+}
+
+std::optional<uint32_t> decodeAppleEventHeader(std::string_view header)
+{
+    if (header.size() != appleEventHeaderSize || header.substr(0, 4) != appleEventMagic) return std::nullopt;
+    return readU32(header, 4);
+}
+
+std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
+{
+    if (body.size() < appleEventBodyHeadSize) return std::nullopt;
+    AppleEventMessage message;
+    message.eventClass = readU32(body, 0);
+    message.eventID = readU32(body, 4);
+    message.target = readU32(body, 8);
+    uint32_t count = readU32(body, 12);
+    size_t offset = appleEventBodyHeadSize;
+    // Each parameter takes at least its head, so a count beyond that is a lie; checking first also keeps
+    // the reservation below within the body's own size.
+    if (count > (body.size() - offset) / appleEventParameterHeadSize) return std::nullopt;
+    message.parameters.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        if (body.size() - offset < appleEventParameterHeadSize) return std::nullopt;
+        AppleEventParameter parameter;
+        parameter.keyword = readU32(body, offset);
+        parameter.type = readU32(body, offset + 4);
+        uint32_t length = readU32(body, offset + 8);
+        offset += appleEventParameterHeadSize;
+        if (length > body.size() - offset) return std::nullopt;
+        parameter.data = body.substr(offset, length);
+        offset += length;
+        message.parameters.push_back(parameter);
+    }
+    if (offset != body.size()) return std::nullopt;
+    return message;
+}
+
+} // namespace fw::platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/AppleEventConnection.h"
+#include "platform/EventSocket.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <sys/types.h>
+
+namespace fw::platform {
+
+// Receives events for one creator code on its socket in the event directory.
+class AppleEventReceiver {
+public:
+    enum class ListenError {
+        None,
+        DirectoryRefused, // the event directory is missing and cannot be made, or is unsafe
+        PathTooLong,
+        InUse, // a live receiver answers on the socket
+        NotASocket, // something else has the socket's name; it is left alone
+        Failed,
+    };
+
+    // Listens as `creator`. A socket file that nobody answers on is left over from a receiver that
+    // died, and is replaced; one that a live receiver holds is not.
+    static std::unique_ptr<AppleEventReceiver> listen(uint32_t creator, ListenError* error = nullptr);
+
+    // Removes the socket file, unless another receiver has replaced it since.
+    ~AppleEventReceiver();
+
+    const std::string& socketPath() const { return m_path; }
+
+    // The next client; nothing when the deadline passes, `wakeFd` becomes readable, or accept fails.
+    std::unique_ptr<AppleEventConnection> accept(Deadline deadline, int wakeFd = -1);
+
+private:
+    AppleEventReceiver(FileDescriptor socket, std::string path, dev_t device, ino_t inode);
+
+    FileDescriptor m_socket;
+    std::string m_path;
+    dev_t m_device;
+    ino_t m_inode;
+};
+
+} // namespace fw::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/FourCharCode.h"
+
+#include <cstdint>
+
+namespace fw::platform {
+
+// Application events, and the one kind we deliver: another application has come to the front.
+inline constexpr uint32_t applicationEventClass = fourCC("appl");
+inline constexpr uint32_t frontSwitchedEventKind = 7;
+
+inline constexpr int32_t eventNoErr = 0;
+inline constexpr int32_t eventParamErr = -50;
+inline constexpr int32_t eventInternalErr = -9868;
+
+using EventTargetRef = struct OpaqueEventTarget*;
+using EventHandlerProcPtr = int32_t (*)(int32_t callRef, int32_t event, int32_t userData);
+using EventHandlerUPP = EventHandlerProcPtr;
+
+EventTargetRef GetApplicationEventTarget();
+
+// The wrapper is the procedure itself: we call handlers directly, with no glue in between.
+EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr proc);
+
+// Installs `handler` on the application target for the `numTypes` event types at `typeList`, pairs of
+// 32-bit class and kind in host byte order. For the front switch ('appl', 7) the handler is called
+// from the Qt event loop each time the event directory's `front` file is replaced; installing it again
+// means it is called once more per switch. `userData` reaches the handler as its 32-bit value. When
+// `outRef` is not nil, a 32-bit reference to the installation is stored there. Gives eventNoErr,
+// eventParamErr for a wrong target, a nil handler or a nil list, and eventInternalErr when the switch
+// cannot be watched (no Qt application, or a refused event directory); such a handler is not installed.
+int32_t InstallEventHandler(EventTargetRef target, EventHandlerUPP handler, uint32_t numTypes,
+    const void* typeList, void* userData, void* outRef);
+
+// Removes every installation and stops watching, so that a test starts from nothing.
+void resetEventHandlersForTesting();
+
+} // namespace fw::platform

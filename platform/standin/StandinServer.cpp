@@ -1,0 +1,210 @@
+#include "platform/standin/StandinServer.h"
+
+#include "platform/AppleEventMessage.h"
+#include "platform/FourCharCode.h"
+#include "platform/ProcessManager.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fw::platform {
+
+static constexpr size_t unansweredKept = 16;
+
+// SIGTERM and SIGINT write a byte here; every wait of the server also watches the other end.
+static int stopPipe[2] = { -1, -1 };
+
+static void requestStop(int)
+{
+    int saved = errno;
+    [[maybe_unused]] ssize_t ignored = ::write(stopPipe[1], "", 1);
+    errno = saved;
+}
+
+static bool catchStopSignals()
+{
+    if (pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    struct sigaction action { };
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0;
+}
+
+static const char* describe(AppleEventReceiver::ListenError error)
+{
+    switch (error) {
+    case AppleEventReceiver::ListenError::DirectoryRefused:
+        return "the event directory is missing or unsafe (it must be ours and writable by us alone)";
+    case AppleEventReceiver::ListenError::PathTooLong:
+        return "the socket's path is too long";
+    case AppleEventReceiver::ListenError::InUse:
+        return "another receiver is running on the socket";
+    case AppleEventReceiver::ListenError::NotASocket:
+        return "something that is not a socket has the socket's name";
+    case AppleEventReceiver::ListenError::None:
+    case AppleEventReceiver::ListenError::Failed:
+        break;
+    }
+    return std::strerror(errno);
+}
+
+StandinServer::StandinServer(Options options)
+    : m_options(std::move(options))
+{
+}
+
+bool StandinServer::prepareOutput()
+{
+    if (!m_options.outputFile.empty()) {
+        m_output.reset(::open(m_options.outputFile.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+        if (!m_output.valid()) {
+            std::fprintf(stderr, "ide-standin: cannot open %s: %s\n", m_options.outputFile.c_str(),
+                std::strerror(errno));
+            return false;
+        }
+    }
+    if (!m_options.recordDirectory.empty()) {
+        struct stat status;
+        if (mkdir(m_options.recordDirectory.c_str(), 0700) != 0 && errno != EEXIST) {
+            std::fprintf(stderr, "ide-standin: cannot make %s: %s\n", m_options.recordDirectory.c_str(),
+                std::strerror(errno));
+            return false;
+        }
+        if (stat(m_options.recordDirectory.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+            std::fprintf(stderr, "ide-standin: %s is not a directory\n", m_options.recordDirectory.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+int StandinServer::run()
+{
+    // A reader of our standard output that goes away must give a failed write, not kill us.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (!catchStopSignals() || !prepareOutput()) return 1;
+    AppleEventReceiver::ListenError error;
+    std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(m_options.creator, &error);
+    if (!receiver) {
+        std::fprintf(stderr, "ide-standin: cannot listen as %s: %s\n",
+            eventSocketName(m_options.creator).c_str(), describe(error));
+        return 1;
+    }
+    if (m_options.bringToFront && !bringToFront(m_options.creator)) {
+        std::fprintf(
+            stderr, "ide-standin: cannot bring %s to the front\n", fourCCString(m_options.creator).c_str());
+        return 1;
+    }
+    // Whoever started us may wait for this line before sending.
+    std::fprintf(stderr, "ide-standin: listening on %s\n", receiver->socketPath().c_str());
+    std::fflush(stderr);
+    return serve(*receiver) ? 0 : 1;
+}
+
+bool StandinServer::serve(AppleEventReceiver& receiver)
+{
+    for (;;) {
+        std::unique_ptr<AppleEventConnection> connection = receiver.accept(noDeadline, stopPipe[0]);
+        if (!connection) {
+            if (waitFor(stopPipe[0], POLLIN, deadlineAfter(std::chrono::milliseconds(0)))
+                == WaitResult::Ready)
+                return true;
+            std::fprintf(stderr, "ide-standin: cannot accept a connection: %s\n", std::strerror(errno));
+            return false;
+        }
+        int32_t status = refusedStatus;
+        switch (connection->readMessage(deadlineAfter(connectionTimeout), stopPipe[0])) {
+        case AppleEventConnection::ReadResult::Message:
+            status = answer(connection->takeBody());
+            break;
+        case AppleEventConnection::ReadResult::NotAnEvent:
+            std::fprintf(stderr, "ide-standin: refused a message that is not an event\n");
+            break;
+        case AppleEventConnection::ReadResult::Woken:
+            return true;
+        case AppleEventConnection::ReadResult::Closed:
+        case AppleEventConnection::ReadResult::TimedOut:
+        case AppleEventConnection::ReadResult::Failed:
+            continue;
+        }
+        if (m_options.reply) {
+            connection->reply(status);
+            continue;
+        }
+        m_unanswered.push_back(std::move(connection));
+        if (m_unanswered.size() > unansweredKept) m_unanswered.pop_front();
+    }
+}
+
+// Well-formed: the body decodes with nothing left over; it is a run-script event ("RBae"/"scpt")
+// addressed to our creator; and exactly one of its parameters is the direct object "----", of type
+// "TEXT". Other parameters are allowed and ignored.
+int32_t StandinServer::answer(std::string_view body)
+{
+    std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
+    if (!message || message->eventClass != fourCC("RBae") || message->eventID != fourCC("scpt")
+        || message->target != m_options.creator) {
+        std::fprintf(stderr, "ide-standin: refused a malformed or foreign event\n");
+        return refusedStatus;
+    }
+    const AppleEventParameter* script = nullptr;
+    for (const AppleEventParameter& parameter : message->parameters) {
+        if (parameter.keyword != fourCC("----")) continue;
+        if (script) {
+            std::fprintf(stderr, "ide-standin: refused an event with two direct objects\n");
+            return refusedStatus;
+        }
+        script = &parameter;
+    }
+    if (!script || script->type != fourCC("TEXT")) {
+        std::fprintf(stderr, "ide-standin: refused an event without a text direct object\n");
+        return refusedStatus;
+    }
+    if (!writeOut(script->data)) {
+        std::fprintf(stderr, "ide-standin: cannot write the script out: %s\n", std::strerror(errno));
+        return refusedStatus;
+    }
+    return m_options.status;
+}
+
+bool StandinServer::writeOut(std::string_view script)
+{
+    if (!m_options.recordDirectory.empty()) return record(script);
+    return writeWhole(m_output.valid() ? m_output.get() : STDOUT_FILENO, script);
+}
+
+// Each script goes to a hidden temporary name first and is renamed to its number once complete, so a
+// reader of the directory never sees half a script. Numbers that are taken already are skipped.
+bool StandinServer::record(std::string_view script)
+{
+    std::string temporary = m_options.recordDirectory + "/.incoming-XXXXXX";
+    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.valid()) return false;
+    bool written = writeWhole(file.get(), script);
+    if (::close(file.release()) != 0 || !written) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    for (;; ++m_nextRecord) {
+        char name[16];
+        std::snprintf(name, sizeof name, "/%06u", m_nextRecord);
+        std::string path = m_options.recordDirectory + name;
+        struct stat status;
+        if (lstat(path.c_str(), &status) == 0) continue;
+        if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+            unlink(temporary.c_str());
+            return false;
+        }
+        ++m_nextRecord;
+        return true;
+    }
+}
+
+} // namespace fw::platform

@@ -1,0 +1,308 @@
+#include "platform/AppleEventReceiver.h"
+#include "platform/AppleEventTransport.h"
+#include "platform/EventDirectory.h"
+#include "platform/FourCharCode.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <future>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace fw::platform;
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+
+namespace {
+
+const uint32_t ide = fourCC("RBv2");
+
+AppleEventMessage runScript(std::string_view script, uint32_t target = ide)
+{
+    return { fourCC("RBae"), fourCC("scpt"), target, { { fourCC("----"), fourCC("TEXT"), script } } };
+}
+
+// A receiver on its own thread that takes one connection and treats it as the test says.
+class ReceiverThread {
+public:
+    using Behaviour = std::function<void(AppleEventConnection&)>;
+
+    explicit ReceiverThread(Behaviour behaviour, std::chrono::milliseconds acceptWithin = 10s)
+        : m_receiver(AppleEventReceiver::listen(ide))
+    {
+        if (!m_receiver) return;
+        m_thread = std::thread([this, acceptWithin, behaviour = std::move(behaviour)] {
+            std::unique_ptr<AppleEventConnection> connection
+                = m_receiver->accept(deadlineAfter(acceptWithin));
+            m_accepted = connection != nullptr;
+            if (connection) behaviour(*connection);
+        });
+    }
+    ~ReceiverThread() { join(); }
+
+    bool listening() const { return m_receiver != nullptr; }
+    bool accepted()
+    {
+        join();
+        return m_accepted;
+    }
+    void join()
+    {
+        if (m_thread.joinable()) m_thread.join();
+    }
+
+private:
+    std::unique_ptr<AppleEventReceiver> m_receiver;
+    std::thread m_thread;
+    bool m_accepted = false;
+};
+
+// Reads the message and answers `status`; the body lands in `body`.
+ReceiverThread::Behaviour answering(int32_t status, std::string* body = nullptr)
+{
+    return [status, body](AppleEventConnection& connection) {
+        if (connection.readMessage(deadlineAfter(10s)) != AppleEventConnection::ReadResult::Message) return;
+        if (body) *body = connection.takeBody();
+        connection.reply(status);
+    };
+}
+
+class Transport : public testing::Test {
+protected:
+    void TearDown() override { setSendTimeoutForTesting(60s); }
+
+    TemporaryRuntimeDirectory m_runtime;
+};
+
+TEST_F(Transport, DeliversTheScriptBytesExactly)
+{
+    const std::string payloads[] = {
+        "",
+        "MsgBox \"hi\"\r\n",
+        "a\0b\0"s,
+        "\xff\xfe\xc3(\xe2\x28\xa1",
+        "line1\rline2\nline3\r\n",
+        std::string(1 << 20, '\0') + "end",
+    };
+    for (const std::string& payload : payloads) {
+        std::string body;
+        ReceiverThread receiver(answering(0, &body));
+        ASSERT_TRUE(receiver.listening());
+        EXPECT_TRUE(sendAppleEvent(runScript(payload)));
+        receiver.join();
+        std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->eventClass, fourCC("RBae"));
+        EXPECT_EQ(message->eventID, fourCC("scpt"));
+        EXPECT_EQ(message->target, ide);
+        ASSERT_EQ(message->parameters.size(), 1u);
+        EXPECT_EQ(message->parameters[0].keyword, fourCC("----"));
+        EXPECT_EQ(message->parameters[0].type, fourCC("TEXT"));
+        EXPECT_TRUE(message->parameters[0].data == payload) << payload.size() << " bytes";
+    }
+}
+
+TEST_F(Transport, DeliversALargeScript)
+{
+    std::string script(64 << 20, 'x');
+    for (size_t i = 0; i < script.size(); i += 4093)
+        script[i] = static_cast<char>(i);
+    std::string body;
+    ReceiverThread receiver(answering(0, &body));
+    ASSERT_TRUE(receiver.listening());
+    EXPECT_TRUE(sendAppleEvent(runScript(script)));
+    receiver.join();
+    std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
+    ASSERT_TRUE(message && message->parameters.size() == 1);
+    EXPECT_TRUE(message->parameters[0].data == script);
+}
+
+TEST_F(Transport, NoReceiverIsAFailedSend)
+{
+    // No event directory at all.
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    ASSERT_TRUE(eventDirectory(true));
+    // A directory, but nobody listens.
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    // A socket file that its dead owner left behind.
+    {
+        std::unique_ptr<AppleEventReceiver> gone = AppleEventReceiver::listen(ide);
+        ASSERT_TRUE(gone);
+        std::string path = gone->socketPath();
+        int copy = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address;
+        ASSERT_TRUE(makeSocketAddress(path, address));
+        gone.reset();
+        ASSERT_EQ(::bind(copy, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ::close(copy);
+    }
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+}
+
+TEST_F(Transport, RefusedDirectoryGetsNothing)
+{
+    ReceiverThread receiver(answering(0), 300ms);
+    ASSERT_TRUE(receiver.listening());
+    ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0770), 0);
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    chmod(m_runtime.eventDirectory().c_str(), 0700);
+    EXPECT_FALSE(receiver.accepted());
+}
+
+TEST_F(Transport, NonZeroStatusIsAFailedSend)
+{
+    for (int32_t status : { 1, -1, -1708, INT32_MIN }) {
+        ReceiverThread receiver(answering(status));
+        ASSERT_TRUE(receiver.listening());
+        EXPECT_FALSE(sendAppleEvent(runScript("x"))) << status;
+    }
+}
+
+TEST_F(Transport, NoAnswerTimesOut)
+{
+    std::promise<void> senderDone;
+    std::shared_future<void> done = senderDone.get_future().share();
+    ReceiverThread receiver([done](AppleEventConnection& connection) {
+        connection.readMessage(deadlineAfter(10s));
+        done.wait_for(10s);
+    });
+    setSendTimeoutForTesting(300ms);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    auto took = std::chrono::steady_clock::now() - start;
+    senderDone.set_value();
+    EXPECT_GE(took, 300ms);
+    EXPECT_LT(took, 5s) << "the send must give up at its deadline";
+}
+
+TEST_F(Transport, StalledReaderTimesOutMidMessage)
+{
+    // The receiver takes nothing, so a large script cannot all be written.
+    std::promise<void> senderDone;
+    std::shared_future<void> done = senderDone.get_future().share();
+    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
+    setSendTimeoutForTesting(300ms);
+    std::string script(32 << 20, 's');
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(sendAppleEvent(runScript(script)));
+    auto took = std::chrono::steady_clock::now() - start;
+    senderDone.set_value();
+    EXPECT_LT(took, 5s);
+}
+
+TEST_F(Transport, ReceiverThatClosesEarlyIsAFailedSend)
+{
+    const std::string small = "x";
+    const std::string large(4 << 20, 'x');
+    for (const std::string* script : { &small, &large }) {
+        // Closes without reading; then reads the whole message but closes without an answer.
+        {
+            ReceiverThread closing([](AppleEventConnection&) {});
+            ASSERT_TRUE(closing.listening());
+            EXPECT_FALSE(sendAppleEvent(runScript(*script))) << script->size();
+        }
+        ReceiverThread silent(
+            [](AppleEventConnection& connection) { connection.readMessage(deadlineAfter(10s)); });
+        ASSERT_TRUE(silent.listening());
+        EXPECT_FALSE(sendAppleEvent(runScript(*script))) << script->size();
+    }
+}
+
+TEST_F(Transport, ReceiverDropsAStalledClientAtItsDeadline)
+{
+    std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(ide);
+    ASSERT_TRUE(receiver);
+    int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address;
+    ASSERT_TRUE(makeSocketAddress(receiver->socketPath(), address));
+    ASSERT_EQ(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    // A header that promises 100 bytes, and 3 of them.
+    const std::string partial = "AEVT\0\0\0\x64"
+                                "abc"s;
+    ASSERT_EQ(::write(client, partial.data(), partial.size()), ssize_t(partial.size()));
+    std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(5s));
+    ASSERT_TRUE(connection);
+    EXPECT_EQ(connection->readMessage(deadlineAfter(100ms)), AppleEventConnection::ReadResult::TimedOut);
+    EXPECT_TRUE(connection->body().empty());
+    ::close(client);
+}
+
+TEST_F(Transport, ReceiverTellsWhatItRead)
+{
+    std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(ide);
+    ASSERT_TRUE(receiver);
+    struct Case {
+        const char* name;
+        std::string bytes;
+        AppleEventConnection::ReadResult result;
+    } cases[] = {
+        { "not an event", "HELLO, WORLD", AppleEventConnection::ReadResult::NotAnEvent },
+        { "header cut short", "AEV", AppleEventConnection::ReadResult::Closed },
+        { "body cut short",
+            "AEVT\0\0\0\x10"
+            "RBae"s,
+            AppleEventConnection::ReadResult::Closed },
+        // The framing holds; whether the body means anything is the decoder's business.
+        { "whole",
+            "AEVT\0\0\0\x02"
+            "ok"s,
+            AppleEventConnection::ReadResult::Message },
+    };
+    sockaddr_un address;
+    ASSERT_TRUE(makeSocketAddress(receiver->socketPath(), address));
+    for (const Case& c : cases) {
+        int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_EQ(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ASSERT_EQ(::write(client, c.bytes.data(), c.bytes.size()), ssize_t(c.bytes.size()));
+        ::shutdown(client, SHUT_WR);
+        std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(5s));
+        ASSERT_TRUE(connection);
+        EXPECT_EQ(connection->readMessage(deadlineAfter(5s)), c.result) << c.name;
+        if (c.result == AppleEventConnection::ReadResult::Message) {
+            EXPECT_EQ(connection->body(), "ok");
+        }
+        ::close(client);
+    }
+}
+
+TEST_F(Transport, ReceiverRemovesItsSocketButNotAReplacement)
+{
+    std::string path;
+    {
+        std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(ide);
+        ASSERT_TRUE(receiver);
+        path = receiver->socketPath();
+        EXPECT_EQ(path, m_runtime.eventDirectory() + "/RBv2.sock");
+        AppleEventReceiver::ListenError error;
+        EXPECT_FALSE(AppleEventReceiver::listen(ide, &error));
+        EXPECT_EQ(error, AppleEventReceiver::ListenError::InUse);
+    }
+    struct stat status;
+    EXPECT_NE(lstat(path.c_str(), &status), 0);
+
+    std::unique_ptr<AppleEventReceiver> first = AppleEventReceiver::listen(ide);
+    ASSERT_TRUE(first);
+    ASSERT_EQ(unlink(path.c_str()), 0);
+    std::unique_ptr<AppleEventReceiver> second = AppleEventReceiver::listen(ide);
+    ASSERT_TRUE(second);
+    first.reset();
+    EXPECT_EQ(lstat(path.c_str(), &status), 0) << "the second receiver's socket stays";
+}
+
+TEST_F(Transport, ReceiverLeavesOtherFilesAlone)
+{
+    ASSERT_TRUE(eventDirectory(true));
+    const std::string path = m_runtime.eventDirectory() + "/RBv2.sock";
+    ASSERT_TRUE(writeFile(path, "mine"));
+    AppleEventReceiver::ListenError error;
+    EXPECT_FALSE(AppleEventReceiver::listen(ide, &error));
+    EXPECT_EQ(error, AppleEventReceiver::ListenError::NotASocket);
+    EXPECT_EQ(readFile(path), "mine");
+}
+
+} // namespace

@@ -1,0 +1,252 @@
+#include "platform/CarbonEvents.h"
+#include "platform/EventDirectory.h"
+#include "platform/FourCharCode.h"
+#include "platform/ProcessManager.h"
+#include "tests/support/StandinProcess.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <array>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <sys/stat.h>
+
+using namespace fw::platform;
+using namespace std::chrono_literals;
+
+namespace {
+
+// What the handlers saw; plain globals, since a handler is a bare function.
+int calls = 0;
+int otherCalls = 0;
+int depth = 0;
+int deepest = 0;
+int32_t lastUserData = 0;
+std::optional<uint32_t> lastFront;
+std::function<void()> duringHandler;
+
+std::optional<uint32_t> frontAsTheProgramAsks()
+{
+    std::array<unsigned char, 8> psn {};
+    std::array<unsigned char, 60> info {};
+    if (GetFrontProcess(psn.data()) != noErr || GetProcessInformation(psn.data(), info.data()) != noErr)
+        return std::nullopt;
+    uint32_t creator;
+    std::memcpy(&creator, info.data() + 20, 4);
+    return creator;
+}
+
+int32_t frontSwitched(int32_t, int32_t, int32_t userData)
+{
+    ++calls;
+    deepest = std::max(deepest, ++depth);
+    lastUserData = userData;
+    lastFront = frontAsTheProgramAsks();
+    if (duringHandler) duringHandler();
+    --depth;
+    return 0;
+}
+
+int32_t otherEvent(int32_t, int32_t, int32_t)
+{
+    ++otherCalls;
+    return 0;
+}
+
+// The event type list as the program builds it: 32-bit pairs in host order, here at an odd address.
+struct TypeList {
+    explicit TypeList(std::initializer_list<std::pair<uint32_t, uint32_t>> types)
+    {
+        size_t offset = 1;
+        for (auto [eventClass, kind] : types) {
+            std::memcpy(bytes.data() + offset, &eventClass, 4);
+            std::memcpy(bytes.data() + offset + 4, &kind, 4);
+            offset += 8;
+        }
+        count = static_cast<uint32_t>(types.size());
+    }
+    const void* data() const { return bytes.data() + 1; }
+
+    std::array<unsigned char, 65> bytes {};
+    uint32_t count = 0;
+};
+
+const TypeList frontSwitch { { applicationEventClass, frontSwitchedEventKind } };
+
+int32_t install(EventHandlerProcPtr proc, const TypeList& types = frontSwitch, void* userData = nullptr)
+{
+    return InstallEventHandler(
+        GetApplicationEventTarget(), NewEventHandlerUPP(proc), types.count, types.data(), userData, nullptr);
+}
+
+// Runs the Qt event loop until `done` holds or the time is up.
+bool processEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 5s)
+{
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// Runs the event loop for a while, to show that nothing more comes.
+void processEventsFor(std::chrono::milliseconds time)
+{
+    processEventsUntil([] { return false; }, time);
+}
+
+class CarbonEvents : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetEventHandlersForTesting();
+        calls = otherCalls = depth = deepest = 0;
+        lastUserData = 0;
+        lastFront.reset();
+        duringHandler = nullptr;
+    }
+    void TearDown() override
+    {
+        resetEventHandlersForTesting();
+        duringHandler = nullptr;
+    }
+
+    TemporaryRuntimeDirectory m_runtime;
+};
+
+TEST_F(CarbonEvents, EachReplacementOfFrontCallsTheHandler)
+{
+    int marker;
+    ASSERT_EQ(install(frontSwitched, frontSwitch, &marker), eventNoErr);
+    processEventsFor(50ms);
+    EXPECT_EQ(calls, 0) << "installing is no switch";
+
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    ASSERT_TRUE(processEventsUntil([] { return calls == 1; }));
+    EXPECT_EQ(lastFront, fourCC("RBv2"));
+    EXPECT_EQ(lastUserData, static_cast<int32_t>(reinterpret_cast<intptr_t>(&marker)));
+
+    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+    ASSERT_TRUE(processEventsUntil([] { return calls == 2; }));
+    EXPECT_EQ(lastFront, fourCC("Fndr"));
+}
+
+TEST_F(CarbonEvents, AnotherProcessSwitchingIsHeard)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_EQ(runStandin({ "back" }), 0);
+    ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }));
+    ASSERT_EQ(runStandin({ "front" }), 0);
+    ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }));
+}
+
+TEST_F(CarbonEvents, AHandlerInstalledTwiceIsCalledTwice)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    ASSERT_TRUE(processEventsUntil([] { return calls >= 2; }));
+    processEventsFor(50ms);
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(CarbonEvents, OnlyFrontSwitchHandlersAreCalled)
+{
+    const TypeList others { { applicationEventClass, 8 }, { fourCC("keyb"), frontSwitchedEventKind } };
+    ASSERT_EQ(install(otherEvent, others), eventNoErr);
+    ASSERT_EQ(install(otherEvent, TypeList {}), eventNoErr);
+    // A list that holds the switch among others counts.
+    const TypeList mixed { { fourCC("keyb"), 1 }, { applicationEventClass, frontSwitchedEventKind } };
+    ASSERT_EQ(install(frontSwitched, mixed), eventNoErr);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    ASSERT_TRUE(processEventsUntil([] { return calls == 1; }));
+    processEventsFor(50ms);
+    EXPECT_EQ(otherCalls, 0);
+}
+
+TEST_F(CarbonEvents, OtherFilesInTheDirectoryAreNoSwitch)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_TRUE(writeFile(m_runtime.eventDirectory() + "/fronts", "RBv2"));
+    ASSERT_TRUE(writeFile(m_runtime.eventDirectory() + "/RBv2.sock", ""));
+    processEventsFor(100ms);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(CarbonEvents, RapidSwitchesEndInTheLastState)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_TRUE(bringToFront(fourCC(i % 2 ? "RBv2" : "Fndr")));
+    ASSERT_TRUE(bringToFront(fourCC("MACS")));
+    ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("MACS"); }));
+    EXPECT_GE(calls, 1);
+    EXPECT_LE(calls, 301);
+}
+
+TEST_F(CarbonEvents, HandlersDoNotRunInsideThemselves)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    // Each handler switches again and spins a nested event loop, as the list's press wait does.
+    int switches = 0;
+    duringHandler = [&switches] {
+        if (switches < 20) bringToFront(fourCC(++switches % 2 ? "RBv2" : "Fndr"));
+        processEventsFor(5ms);
+    };
+    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+    ASSERT_TRUE(processEventsUntil([&switches] { return switches == 20 && depth == 0; }));
+    duringHandler = nullptr;
+    ASSERT_TRUE(bringToFront(fourCC("last")));
+    ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("last"); }));
+    EXPECT_EQ(deepest, 1);
+}
+
+TEST_F(CarbonEvents, MissingDirectoryIsMadeAtInstall)
+{
+    struct stat status;
+    ASSERT_NE(lstat(m_runtime.eventDirectory().c_str(), &status), 0);
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_EQ(lstat(m_runtime.eventDirectory().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode, S_IFDIR | 0700u);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    EXPECT_TRUE(processEventsUntil([] { return calls == 1; }));
+}
+
+TEST_F(CarbonEvents, RefusedDirectoryMeansNoNotices)
+{
+    ASSERT_EQ(mkdir(m_runtime.eventDirectory().c_str(), 0700), 0);
+    ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0777), 0);
+    EXPECT_EQ(install(frontSwitched), eventInternalErr);
+    ASSERT_TRUE(writeFile(m_runtime.eventDirectory() + "/front", "RBv2"));
+    processEventsFor(100ms);
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(CarbonEvents, BadArgumentsAreRefused)
+{
+    int32_t reference = 0;
+    EXPECT_EQ(
+        InstallEventHandler(nullptr, frontSwitched, frontSwitch.count, frontSwitch.data(), nullptr, nullptr),
+        eventParamErr);
+    EXPECT_EQ(InstallEventHandler(GetApplicationEventTarget(), nullptr, frontSwitch.count, frontSwitch.data(),
+                  nullptr, nullptr),
+        eventParamErr);
+    EXPECT_EQ(InstallEventHandler(GetApplicationEventTarget(), frontSwitched, 1, nullptr, nullptr, nullptr),
+        eventParamErr);
+    EXPECT_EQ(InstallEventHandler(GetApplicationEventTarget(), frontSwitched, frontSwitch.count,
+                  frontSwitch.data(), nullptr, &reference),
+        eventNoErr);
+    EXPECT_NE(reference, 0);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    EXPECT_TRUE(processEventsUntil([] { return calls == 1; })) << "only the good installation counts";
+    processEventsFor(50ms);
+    EXPECT_EQ(calls, 1);
+}
+
+} // namespace

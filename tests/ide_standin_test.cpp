@@ -1,0 +1,299 @@
+#include "platform/AppleEventMessage.h"
+#include "platform/AppleEventTransport.h"
+#include "platform/EventDirectory.h"
+#include "platform/EventSocket.h"
+#include "platform/FourCharCode.h"
+#include "platform/ProcessManager.h"
+#include "tests/support/StandinProcess.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace fw::platform;
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+
+namespace {
+
+const uint32_t ide = fourCC("RBv2");
+
+std::string u32(uint32_t value)
+{
+    return { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
+}
+
+// An event's header before `body`, whatever the body holds.
+std::string framed(const std::string& body)
+{
+    return "AEVT" + u32(static_cast<uint32_t>(body.size())) + body;
+}
+
+AppleEventMessage runScript(std::string_view script, uint32_t target = ide)
+{
+    return { fourCC("RBae"), fourCC("scpt"), target, { { fourCC("----"), fourCC("TEXT"), script } } };
+}
+
+bool exists(const std::string& path)
+{
+    struct stat status;
+    return lstat(path.c_str(), &status) == 0;
+}
+
+// Writes `bytes` to the IDE's socket as they are and gives the status that comes back.
+std::optional<int32_t> exchange(const std::string& bytes)
+{
+    std::optional<std::string> path = eventSocketPath(ide, false);
+    sockaddr_un address;
+    if (!path || !makeSocketAddress(*path, address)) return std::nullopt;
+    FileDescriptor client(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    if (::connect(client.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        return std::nullopt;
+    if (!writeWhole(client.get(), bytes)) return std::nullopt;
+    ::shutdown(client.get(), SHUT_WR);
+    unsigned char status[4];
+    size_t have = 0;
+    while (have < 4 && waitFor(client.get(), POLLIN, deadlineAfter(5s)) == WaitResult::Ready) {
+        ssize_t got = ::recv(client.get(), status + have, 4 - have, 0);
+        if (got <= 0) return std::nullopt;
+        have += static_cast<size_t>(got);
+    }
+    if (have < 4) return std::nullopt;
+    return static_cast<int32_t>(
+        (uint32_t(status[0]) << 24) | (status[1] << 16) | (status[2] << 8) | status[3]);
+}
+
+const std::string payloads[] = {
+    "MsgBox \"hi\"\r\n",
+    "a\0b\0"s,
+    "\xff\xfe\xc3(\xe2\x28\xa1",
+    "",
+    "cr\rlf\ncrlf\r\n",
+    std::string(1 << 20, '\0') + "end",
+};
+
+class IdeStandin : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(exists(standinPath())) << standinPath() << " is not built"; }
+    void TearDown() override { setSendTimeoutForTesting(60s); }
+
+    std::string socketPath() const { return m_runtime.eventDirectory() + "/RBv2.sock"; }
+
+    TemporaryRuntimeDirectory m_runtime;
+};
+
+TEST_F(IdeStandin, WritesEachScriptToStandardOutputUnchanged)
+{
+    StandinProcess standin({ "serve" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    std::string expected;
+    for (const std::string& payload : payloads) {
+        EXPECT_TRUE(sendAppleEvent(runScript(payload))) << payload.size();
+        expected += payload;
+    }
+    EXPECT_EQ(standin.stop(SIGTERM), 0) << standin.errors();
+    EXPECT_TRUE(standin.output() == expected)
+        << standin.output().size() << " of " << expected.size() << " bytes";
+    EXPECT_FALSE(exists(socketPath())) << "the socket goes with the server";
+}
+
+TEST_F(IdeStandin, RecordsEachScriptInItsOwnFile)
+{
+    const std::string record = m_runtime.path() + "/record";
+    ASSERT_EQ(mkdir(record.c_str(), 0700), 0);
+    ASSERT_TRUE(writeFile(record + "/000002", "taken"));
+    StandinProcess standin({ "serve", "--record", record });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    for (const std::string& payload : payloads)
+        ASSERT_TRUE(sendAppleEvent(runScript(payload)));
+    // The answer comes once the file is in place, so it can be checked at once.
+    const char* names[] = { "000001", "000003", "000004", "000005", "000006", "000007" };
+    for (size_t i = 0; i < std::size(payloads); ++i)
+        EXPECT_TRUE(readFile(record + "/" + names[i]) == payloads[i]) << names[i];
+    EXPECT_EQ(readFile(record + "/000002"), "taken");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(record), {}), 7)
+        << "no temporary file is left";
+    EXPECT_EQ(standin.stop(SIGINT), 0);
+    EXPECT_EQ(standin.output(), "");
+}
+
+TEST_F(IdeStandin, AppendsToTheOutputFile)
+{
+    const std::string output = m_runtime.path() + "/scripts.txt";
+    ASSERT_TRUE(writeFile(output, "before\n"));
+    StandinProcess standin({ "serve", "--output", output });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    ASSERT_TRUE(sendAppleEvent(runScript("one\0"s)));
+    ASSERT_TRUE(sendAppleEvent(runScript("two\r\n")));
+    EXPECT_EQ(readFile(output), "before\none\0two\r\n"s);
+    EXPECT_EQ(standin.stop(), 0);
+}
+
+TEST_F(IdeStandin, MalformedEventsAreRefusedAndWriteNothing)
+{
+    StandinProcess standin({ "serve" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    const std::string head = "RBae"
+                             "scpt"
+                             "RBv2";
+    const std::string direct = "----"
+                               "TEXT"s
+        + u32(2) + "hi";
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        { "not an event", "GET / HTTP/1.0\r\n\r\n" },
+        { "no body", "AEVT"s + u32(0) },
+        { "count past the bytes", framed(head + u32(2) + direct) },
+        { "trailing bytes", framed(head + u32(1) + direct + "!") },
+        { "other class",
+            framed("RBaX"
+                   "scpt"
+                   "RBv2"
+                + u32(1) + direct) },
+        { "other id",
+            framed("RBae"
+                   "open"
+                   "RBv2"
+                + u32(1) + direct) },
+        { "addressed to another creator",
+            framed("RBae"
+                   "scpt"
+                   "Fndr"
+                + u32(1) + direct) },
+        { "no direct object",
+            framed(head + u32(1)
+                + "kwd1"
+                  "TEXT"
+                + u32(2) + "hi") },
+        { "direct object not text",
+            framed(head + u32(1)
+                + "----"
+                  "utf8"
+                + u32(2) + "hi") },
+        { "two direct objects", framed(head + u32(2) + direct + direct) },
+    };
+    for (const Case& c : cases) {
+        std::optional<int32_t> status = exchange(c.bytes);
+        ASSERT_TRUE(status) << c.name << ": no answer";
+        EXPECT_NE(*status, 0) << c.name;
+    }
+    // Other parameters beside the direct object are fine, and the server still serves.
+    EXPECT_EQ(exchange(framed(head + u32(2)
+                  + "kwd1"
+                    "long"
+                  + u32(1) + "z" + direct)),
+        0);
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "hi");
+}
+
+TEST_F(IdeStandin, AnswersTheStatusItIsGiven)
+{
+    StandinProcess standin({ "serve", "--status", "-1708" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    EXPECT_EQ(exchange(*encodeAppleEvent(runScript("x"))), -1708);
+    EXPECT_FALSE(sendAppleEvent(runScript("y")));
+    EXPECT_EQ(standin.stop(), 0);
+}
+
+TEST_F(IdeStandin, WithoutRepliesASendTimesOut)
+{
+    StandinProcess standin({ "serve", "--no-reply" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    setSendTimeoutForTesting(300ms);
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    EXPECT_FALSE(sendAppleEvent(runScript("y")));
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "xy") << "the events were read all the same";
+}
+
+TEST_F(IdeStandin, ReplacesAStaleSocketButNotALiveOne)
+{
+    ASSERT_TRUE(eventDirectory(true));
+    {
+        // A socket file whose owner is gone.
+        FileDescriptor stale(::socket(AF_UNIX, SOCK_STREAM, 0));
+        sockaddr_un address;
+        ASSERT_TRUE(makeSocketAddress(socketPath(), address));
+        ASSERT_EQ(::bind(stale.get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
+    StandinProcess first({ "serve" });
+    ASSERT_TRUE(first.waitUntilListening()) << first.errors();
+
+    StandinProcess second({ "serve" });
+    EXPECT_EQ(second.wait(), 1);
+    EXPECT_NE(second.errors().find("another receiver"), std::string::npos) << second.errors();
+    EXPECT_TRUE(sendAppleEvent(runScript("still here"))) << "the second one left the first one's socket";
+    EXPECT_EQ(first.stop(), 0);
+    EXPECT_EQ(first.output(), "still here");
+}
+
+TEST_F(IdeStandin, RefusedDirectoryStopsIt)
+{
+    ASSERT_EQ(mkdir(m_runtime.eventDirectory().c_str(), 0770), 0);
+    ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0770), 0);
+    EXPECT_EQ(runStandin({ "serve" }), 1);
+    EXPECT_EQ(runStandin({ "front" }), 1);
+    EXPECT_FALSE(exists(socketPath()));
+    EXPECT_FALSE(exists(m_runtime.eventDirectory() + "/front"));
+}
+
+TEST_F(IdeStandin, ServesAnotherCreatorAndComesToTheFront)
+{
+    StandinProcess standin({ "serve", "--front", "--creator", "0x00000001" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    EXPECT_TRUE(exists(m_runtime.eventDirectory() + "/0x00000001.sock"));
+    EXPECT_EQ(frontCreator(), 1u);
+    EXPECT_TRUE(sendAppleEvent(runScript("one", 1)));
+    EXPECT_FALSE(sendAppleEvent(runScript("to the IDE")));
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "one");
+}
+
+TEST_F(IdeStandin, FrontAndBackSwitchTheFrontApplication)
+{
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* front;
+    } cases[] = {
+        { { "front" }, "RBv2" },
+        { { "back" }, "Fndr" },
+        { { "front", "MACS" }, "MACS" },
+        { { "back", "0x2f2f2f2f" }, "////" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(runStandin(c.arguments), 0) << c.arguments[0];
+        EXPECT_EQ(readFile(m_runtime.eventDirectory() + "/front"), c.front);
+    }
+}
+
+TEST_F(IdeStandin, ExplainsItsUse)
+{
+    std::string output;
+    EXPECT_EQ(runStandin({ "--help" }, &output), 0);
+    EXPECT_NE(output.find("usage: ide-standin serve"), std::string::npos) << output;
+    const std::vector<std::string> wrong[] = {
+        {},
+        { "launch" },
+        { "front", "RBv" },
+        { "front", "RBv2", "more" },
+        { "serve", "--status" },
+        { "serve", "--status", "12x" },
+        { "serve", "--creator", "0x1234567g" },
+        { "serve", "--output", "a", "--record", "b" },
+    };
+    for (const std::vector<std::string>& arguments : wrong)
+        EXPECT_EQ(runStandin(arguments), 2) << (arguments.empty() ? "" : arguments.back());
+    EXPECT_FALSE(exists(m_runtime.eventDirectory() + "/front"));
+}
+
+} // namespace
