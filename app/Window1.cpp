@@ -6,6 +6,7 @@
 #include "app/Reg.h"
 #include "app/SettingsRecords.h"
 #include "app/Window1_Class21.h"
+#include "framework/AppleEvent.h"
 #include "framework/BinaryStream.h"
 #include "framework/FolderItem.h"
 #include "framework/MsgBox.h"

@@ -135,9 +135,14 @@ String operator+(const String& a, const String& b)
 
 String& String::operator+=(const String& other)
 {
-    m_encoding = joinedEncoding(*this, other);
-    m_bytes += other.m_bytes;
+    *this = *this + other;
     return *this;
+}
+
+const std::string& String::empty() noexcept
+{
+    static const std::string text;
+    return text;
 }
 
 int32_t StrComp(const String& a, const String& b, int32_t)

@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,34 +11,33 @@ namespace fw {
 // The text encoding a String carries. Literals are UTF-8; bytes read from a file carry none.
 enum class Encoding : uint8_t { None, UTF8 };
 
-// A text value: bytes plus an encoding. Character counts (Len, Mid) read UTF-8 text by code point;
+// A text value: bytes plus an encoding. The bytes are shared between copies and never change, so
+// copying a String, even a script of many megabytes, copies no text. Character counts (Len, Mid) read UTF-8 text by code point;
 // a byte that does not start a valid UTF-8 sequence counts as one character of its own, so that no
 // byte sequence makes these operations fail. Text without an encoding counts one character a byte.
 class String {
 public:
     String() = default;
     String(const char* utf8)
-        : m_bytes(utf8 ? utf8 : "")
-        , m_encoding(Encoding::UTF8)
+        : String(std::string(utf8 ? utf8 : ""), Encoding::UTF8)
     {
     }
     String(std::string_view utf8)
-        : m_bytes(utf8)
-        , m_encoding(Encoding::UTF8)
+        : String(std::string(utf8), Encoding::UTF8)
     {
     }
     String(std::string bytes, Encoding encoding)
-        : m_bytes(std::move(bytes))
+        : m_bytes(bytes.empty() ? nullptr : std::make_shared<const std::string>(std::move(bytes)))
         , m_encoding(encoding)
     {
     }
     static String fromBytes(std::string bytes) { return String(std::move(bytes), Encoding::None); }
 
-    const std::string& bytes() const noexcept { return m_bytes; }
+    const std::string& bytes() const noexcept { return m_bytes ? *m_bytes : empty(); }
     Encoding encoding() const noexcept { return m_encoding; }
-    size_t byteLength() const noexcept { return m_bytes.size(); }
-    bool isEmpty() const noexcept { return m_bytes.empty(); }
-    const char* c_str() const noexcept { return m_bytes.c_str(); }
+    size_t byteLength() const noexcept { return bytes().size(); }
+    bool isEmpty() const noexcept { return bytes().empty(); }
+    const char* c_str() const noexcept { return bytes().c_str(); }
 
     // `=` ignores letter case.
     friend bool operator==(const String& a, const String& b);
@@ -45,7 +45,9 @@ public:
     String& operator+=(const String& other);
 
 private:
-    std::string m_bytes;
+    static const std::string& empty() noexcept;
+
+    std::shared_ptr<const std::string> m_bytes; // nil for the empty text
     Encoding m_encoding = Encoding::UTF8;
 };
 
