@@ -135,7 +135,10 @@ void Window1::_CreateControls0()
 
 void Window1::CustomCellListbox1_Open(fw::Ref<CustomCellListbox> Me)
 {
-    (void)Me.get();
+    Me->setColumnAlignment(0, 2);
+    Me->cellcolor = fw::Color { 0xBDBBBD };
+    Me->setColumnSortDirection(0, 0);
+    ReadMenu(CustomCellListbox1());
 }
 
 bool Window1::CustomCellListbox1_MouseDown(fw::Ref<CustomCellListbox> Me, int32_t, int32_t y)
@@ -145,6 +148,9 @@ bool Window1::CustomCellListbox1_MouseDown(fw::Ref<CustomCellListbox> Me, int32_
 
 void Window1::BevelButton1_Action(fw::Ref<fw::BevelButton>)
 {
+    CustomCellListbox1()->DeleteAllRows();
+    fw::Ref<Window1> window = Global::Window1();
+    window->ReadMenu(CustomCellListbox1());
 }
 
 void Window1::BevelButton1_Open(fw::Ref<fw::BevelButton> Me)
@@ -248,8 +254,12 @@ void Window1::Event_Resizing()
         CustomCellListbox1()->setVisible(true);
 }
 
-void Window1::RunIDEScript(const fw::String&)
+void Window1::RunIDEScript(const fw::String& script)
 {
+    fw::Ref<fw::AppleEvent> ae = fw::NewAppleEvent("RBae", "scpt", "RBv2");
+    ae->setStringParam("----", script);
+    if (!ae->Send())
+        fw::MsgBox("Error");
 }
 
 void Window1::RunRbsFile(const fw::String& fileName)
@@ -278,8 +288,20 @@ void Window1::test()
 {
 }
 
-void Window1::ReadMenu(fw::Ref<CustomCellListbox>)
+void Window1::ReadMenu(fw::Ref<CustomCellListbox> list)
 {
+    fw::Ref<fw::FolderItem> folder = fw::GetFolderItem("", 0);
+    const int32_t count = folder->Count();
+    for (int32_t index = 1; index <= count; ++index) {
+        fw::Ref<fw::FolderItem> item = folder->Item(index);
+        if (!Reg::m(item->Name(), "rbs$", ""))
+            continue;
+        const fw::String caption = fw::Replace(item->DisplayName(), ".rbs", "");
+        list->AddRow("");
+        const int32_t row = list->LastIndex();
+        fw::Ref<ButtonsCell> cell = fw::New<ButtonsCell>(caption, list);
+        list->customCell(row, 0, cell);
+    }
 }
 
 void Window1::OpenDir()

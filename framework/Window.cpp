@@ -219,8 +219,9 @@ void Window::resizeTo(int32_t width, int32_t height, bool byUser)
         if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
             rect->windowResized(dx, dy);
     }
-    applyLimits();
-    if (!byUser)
+    if (byUser)
+        applyLimits();
+    else
         applyGeometry();
 }
 
@@ -402,8 +403,16 @@ void Window::applyGeometry()
 {
     if (!m_widget)
         return;
-    applyLimits();
+    // The limits are widened to both the old and the new size before the resize and narrowed after,
+    // so that Qt never forces the window through a size of its own on the way (growing from a
+    // collapsed 25 past a raised minimum of 100, say), which would come back as a resize by the user.
+    const QSize now = m_widget->size();
+    m_widget->setMinimumSize(std::max(0, std::min({ m_minWidth, m_width, now.width() })),
+        std::max(0, std::min({ m_minHeight, m_height, now.height() })));
+    m_widget->setMaximumSize(
+        std::max({ m_maxWidth, m_width, now.width() }), std::max({ m_maxHeight, m_height, now.height() }));
     m_widget->resize(std::max(0, m_width), std::max(0, m_height));
+    applyLimits();
 }
 
 void Window::applyLimits()
