@@ -63,6 +63,8 @@ public:
     int32_t LastIndex() const { return m_lastIndex; }
     int32_t ListCount() const { return static_cast<int32_t>(m_rows.size()); }
     void DeleteAllRows();
+    // The rows go with the window: their tags may hold objects that hold the list.
+    void windowClosing() override { DeleteAllRows(); }
     String Cell(int32_t row, int32_t column) const;
     void setCell(int32_t row, int32_t column, const String& text);
     // Virtual, so that a subclass can supply or watch its cells' tags.

@@ -334,8 +334,10 @@ void Window::CloseWindow()
     for (NamedControl& control : controls) {
         if (auto* child = dynamic_cast<_PaneChild*>(control.object.get()))
             child->_SetWindow(nullptr);
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get())) {
+            rect->windowClosing();
             rect->detach();
+        }
     }
     controls.clear();
     m_menuPresenter.reset();
