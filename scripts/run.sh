@@ -20,6 +20,8 @@ cp demo/*.rbs "$demo/"
 ./build/ide-standin serve --front &
 standin=$!
 trap 'kill $standin 2>/dev/null || true' EXIT
-sleep 0.3
+events=${XDG_RUNTIME_DIR:-/tmp/apple-events-$(id -u)}
+[ -n "${XDG_RUNTIME_DIR:-}" ] && events=$XDG_RUNTIME_DIR/apple-events
+for _ in $(seq 50); do [ -S "$events/RBv2.sock" ] && break; sleep 0.1; done
 echo "The palette lists the scripts of $demo; the stand-in prints each script it receives."
 "$demo/ide-script"
