@@ -72,6 +72,8 @@ void _Main()
         fw::_RuntimeRun();
     } catch (const std::exception& e) {
         fw::_UnhandledException(e);
+    } catch (...) {
+        fw::_UnhandledException(fw::RuntimeException("an exception of an unknown kind"));
     }
 }
 
