@@ -1,0 +1,624 @@
+#!/usr/bin/env python3
+"""The palette as a user meets it: the real ide-script on its own virtual X display, beside the real
+ide-standin, driven with xdotool and checked through xwininfo, screenshots (xwd) and the scripts that
+the stand-in records.
+
+Usage: palette_e2e.py --build BUILD_DIR [--screenshot FILE]
+
+Every process it starts (Xvfb, ide-standin, ide-script, xdotool and the like, the stand-in opener) is
+ended on success, failure and timeout; each also gets SIGKILL from the kernel should this script die.
+"""
+
+import argparse
+import ctypes
+import os
+import re
+import select
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+TITLE = "IDE Script"
+FACE = 0xBDBBBD
+PRESSED = 0x777777
+BACKGROUND = 0xE8E8E8
+
+WIDTH, HEIGHT = 130, 148
+COLLAPSED = 25
+# Tall enough for every fixture row and the one that reload adds, with background under the last.
+GROWN = 260
+ROW_TOP, ROW_HEIGHT = 2 + 20, 20
+ROW_X = 65
+
+OVERALL_DEADLINE = 150  # seconds; CTest's own limit is longer, so that this script cleans up first
+STEP_DEADLINE = 15
+FLASH_WINDOW = 0.4
+
+# The folder's items. Rows come in the byte order of the names that match "rbs$"; a row's click
+# reads caption + ".rbs", where the caption is the name less its first ".rbs". `sends` names the
+# file whose bytes the click must deliver, or None when that file does not exist.
+FIXTURES = [
+    # (name, contents or "folder", sends)
+    ("Hello World.rbs", b'print "hello"\r\nprint "world"\r\n', "Hello World.rbs"),
+    ("Tools.rbs", "folder", None),
+    ("a.rbs.b.rbs", b"caption a.b.rbs: its click looks for a.b.rbs.rbs\n", None),
+    ("notes_rbs", b"no dot: its click looks for notes_rbs.rbs\n", None),
+    ("nul bytes.rbs", b"before\x00between\x00\x00after\x00", "nul bytes.rbs"),
+    ("raw bytes.rbs", b"\xff\xfe not UTF-8: \xc3\x28 \xa0\xa1 \xed\xa0\x80 end\r", "raw bytes.rbs"),
+    ("スクリプト 一.rbs", "テキスト = \"こんにちは\"\n".encode(), "スクリプト 一.rbs"),
+    ("挨拶.rbs", "' 挨拶\r\nMsgBox \"やあ\"\r\n".encode() + b"\xe6\x8c", "挨拶.rbs"),
+]
+# Items that match no row.
+UNLISTED = [
+    ("readme.txt", b"not a script\n"),
+    ("old.rbs.bak", b"ends in .bak\n"),
+    ("Tools.rbs/inside.rbs", b"inside a folder, never listed\n"),
+]
+ADDED = ("New script.rbs", b"' added while the palette runs\nBeep\n")
+ADDED_ROW = 1  # between "Hello World.rbs" and "Tools.rbs"
+REMOVED = "raw bytes.rbs"
+
+
+class Failure(Exception):
+    pass
+
+
+def say(text):
+    print(text, flush=True)
+
+
+# ---- processes --------------------------------------------------------------------------------------
+
+_libc = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+
+
+class Processes:
+    """The long-lived processes this run starts, ended in reverse order at the end."""
+
+    def __init__(self, logs):
+        self.logs = logs
+        self.running = []  # (name, Popen)
+
+    def start(self, name, argv, env, **kwargs):
+        log = open(os.path.join(self.logs, name + ".log"), "wb")
+        kwargs.setdefault("stdout", log)
+        kwargs.setdefault("stderr", log)
+        process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
+        log.close()
+        self.running.append((name, process))
+        return process
+
+    def stop(self, process, sig=signal.SIGTERM, grace=5):
+        if process.poll() is None:
+            process.send_signal(sig)
+            try:
+                process.wait(grace)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self.running = [(n, p) for n, p in self.running if p is not process]
+
+    def stop_all(self):
+        for _, process in reversed(list(self.running)):
+            self.stop(process)
+
+    def log(self, name):
+        try:
+            with open(os.path.join(self.logs, name + ".log"), "rb") as f:
+                return f.read().decode("utf-8", "replace")
+        except OSError:
+            return ""
+
+
+def run(argv, env, timeout=10, check=True):
+    """Runs a short tool; a failing or hanging one is a failure of the step that needed it."""
+    try:
+        done = subprocess.run(argv, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"{argv[0]} did not finish within {timeout} s: {' '.join(argv)}")
+    if check and done.returncode != 0:
+        raise Failure(f"{' '.join(argv)} failed ({done.returncode}): {done.stderr.decode(errors='replace')}")
+    return done
+
+
+def wait_until(what, probe, timeout=STEP_DEADLINE, interval=0.02):
+    """Polls `probe` until it gives something true; its last value is returned."""
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure(f"{what}: not within {timeout} s")
+        time.sleep(interval)
+
+
+# ---- X display ------------------------------------------------------------------------------------
+
+
+def start_display(processes, env):
+    reader, writer = os.pipe()
+    try:
+        processes.start("xvfb", ["Xvfb", "-displayfd", str(writer), "-screen", "0", "640x480x24", "-nolisten",
+            "tcp", "-noreset"], env, pass_fds=(writer,))
+    finally:
+        os.close(writer)
+    got = b""
+    end = time.monotonic() + STEP_DEADLINE
+    try:
+        while not got.endswith(b"\n"):
+            left = end - time.monotonic()
+            if left <= 0 or not select.select([reader], [], [], left)[0]:
+                raise Failure("Xvfb gave no display number: " + processes.log("xvfb"))
+            chunk = os.read(reader, 64)
+            if not chunk:
+                raise Failure("Xvfb ended before it gave a display number: " + processes.log("xvfb"))
+            got += chunk
+    finally:
+        os.close(reader)
+    return ":" + got.decode().strip()
+
+
+def window_info(env, window):
+    done = run(["xwininfo", "-id", str(window)], env, check=False)
+    if done.returncode != 0:
+        return None
+    text = done.stdout.decode(errors="replace")
+    info = {}
+    for key in ("Width", "Height", "Absolute upper-left X", "Absolute upper-left Y"):
+        found = re.search(rf"^\s*{key}:\s*(-?\d+)", text, re.M)
+        info[key] = int(found.group(1)) if found else None
+    found = re.search(r"Map State:\s*(\w+)", text)
+    info["Map State"] = found.group(1) if found else None
+    return info
+
+
+def windows_named(env, title):
+    done = run(["xdotool", "search", "--name", "^" + re.escape(title) + "$"], env, check=False)
+    return [int(w) for w in done.stdout.split()]
+
+
+def click(env, window, x, y):
+    run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], env)
+
+
+class Shot:
+    """A window's pixels from xwd, as 0xRRGGBB values."""
+
+    def __init__(self, data):
+        header = struct.unpack(">25I", data[:100])
+        size, self.width, self.height = header[0], header[4], header[5]
+        self.little = header[7] == 0
+        self.line = header[12]
+        # The bits-per-pixel field is not to be trusted (a 32-bit pixel may say 24); the line length is.
+        self.step = self.line // self.width
+        self.offset = size + header[19] * 12
+        self.data = data
+        if len(data) < self.offset + self.line * self.height:
+            raise Failure("a screenshot came back short")
+
+    def pixel(self, x, y):
+        at = self.offset + y * self.line + x * self.step
+        return int.from_bytes(self.data[at:at + self.step], "little" if self.little else "big") & 0xFFFFFF
+
+    def share(self, colour, x0, y0, x1, y1):
+        """The share of pixels of `colour` in [x0, x1) x [y0, y1)."""
+        hits = sum(1 for y in range(y0, y1) for x in range(x0, x1) if self.pixel(x, y) == colour)
+        return hits / ((x1 - x0) * (y1 - y0))
+
+    def png(self):
+        rows = b"".join(
+            b"\0" + b"".join(self.pixel(x, y).to_bytes(3, "big") for x in range(self.width))
+            for y in range(self.height))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def shoot_raw(env, window):
+    return run(["xwd", "-id", str(window), "-silent"], env).stdout
+
+
+def shoot(env, window):
+    return Shot(shoot_raw(env, window))
+
+
+def row_band(row):
+    top = ROW_TOP + ROW_HEIGHT * row
+    # The face's inside: clear of the rounded ends, the shadow and the window's edges.
+    return 12, top + 3, 118, top + ROW_HEIGHT - 5
+
+
+def face_shows(shot, row, colour):
+    # The caption's glyphs cover part of the face; the rest must be the face's colour.
+    return shot.share(colour, *row_band(row)) >= 0.5
+
+
+def background_below(shot, rows):
+    top = ROW_TOP + ROW_HEIGHT * rows
+    # Down to the list's bottom, which is 25 pixels above the window's.
+    return shot.share(BACKGROUND, 8, top + 1, 120, min(top + 30, shot.height - 26)) == 1.0
+
+
+def rows_drawn(shot, rows, below):
+    return all(face_shows(shot, row, FACE) for row in range(rows)) and (not below or background_below(shot, rows))
+
+
+# ---- the scripts' folder and what the stand-in records --------------------------------------------
+
+
+def make_folder(folder, program):
+    os.makedirs(folder)
+    shutil.copy2(program, os.path.join(folder, "ide-script"))
+    for name, contents, _ in FIXTURES:
+        path = os.path.join(folder, name)
+        if contents == "folder":
+            os.mkdir(path)
+        else:
+            with open(path, "wb") as f:
+                f.write(contents)
+    for name, contents in UNLISTED:
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(contents)
+
+
+class Records:
+    def __init__(self, directory):
+        self.directory = directory
+        self.expected = []  # the bytes each recorded script must hold, in order
+
+    def names(self):
+        try:
+            return sorted(os.listdir(self.directory))
+        except FileNotFoundError:
+            return []
+
+    def read(self, name):
+        with open(os.path.join(self.directory, name), "rb") as f:
+            return f.read()
+
+    def expect(self, what, contents):
+        self.expected.append(contents)
+        count = len(self.expected)
+        name = f"{count:06d}"
+
+        def arrived():
+            return name in self.names() and self.read(name) == contents
+
+        try:
+            wait_until(f"{what}: the stand-in records script {name}", arrived, timeout=5)
+        except Failure:
+            got = self.read(name) if name in self.names() else None
+            raise Failure(f"{what}: script {name} should hold {contents!r}, the stand-in has "
+                f"{'nothing' if got is None else repr(got)}")
+        self.check(what)
+
+    def check(self, what):
+        names = self.names()
+        if len(names) != len(self.expected):
+            raise Failure(f"{what}: the stand-in holds {len(names)} scripts, {len(self.expected)} were sent")
+        for name, contents in zip(names, self.expected):
+            if self.read(name) != contents:
+                raise Failure(f"{what}: script {name} holds {self.read(name)!r}, not {contents!r}")
+
+    def expect_none(self, what, settle=0.4):
+        # The press ends one 100 ms tick after the send; a send from this click would be in by then.
+        time.sleep(settle)
+        self.check(what)
+
+
+# ---- the run --------------------------------------------------------------------------------------
+
+
+class Palette:
+    def __init__(self, args, processes, work):
+        self.args = args
+        self.processes = processes
+        self.work = work
+        self.folder = os.path.join(work, "my scripts")
+        self.records = Records(os.path.join(work, "recorded"))
+        self.opened = os.path.join(work, "opened")
+        self.standin = None
+        self.app = None
+        self.window = None
+        self.env = None
+
+    def standin_tool(self, *arguments):
+        return [os.path.join(self.args.build, "ide-standin"), *arguments]
+
+    def step(self, text):
+        say(f"-- {text}")
+
+    def height(self):
+        return window_info(self.env, self.window)["Height"]
+
+    def button(self, left):
+        # The icon buttons keep their place from the window's bottom edge: top 125 at height 148.
+        return left + 10, self.height() - (HEIGHT - 125) + 10
+
+    def wait_height(self, what, height):
+        wait_until(f"{what}: window height {height} (now {self.height()})", lambda: self.height() == height)
+
+    def wait_map_state(self, what, state):
+        wait_until(f"{what}: map state {state}",
+            lambda: (window_info(self.env, self.window) or {}).get("Map State") == state)
+
+    def wait_rows(self, what, rows, below=True):
+        try:
+            wait_until(what, lambda: rows_drawn(shoot(self.env, self.window), rows, below), timeout=5)
+        except Failure:
+            shot = shoot(self.env, self.window)
+            faces = [round(shot.share(FACE, *row_band(r)), 2) for r in range(rows)]
+            raise Failure(f"{what}: face share per row {faces}, background below the last row: "
+                f"{background_below(shot, rows)}")
+
+    def run(self):
+        runtime = os.path.join(self.work, "runtime")
+        os.mkdir(runtime, 0o700)
+        opener_bin = os.path.join(self.work, "bin")
+        os.mkdir(opener_bin)
+        opener = os.path.join(opener_bin, "xdg-open")
+        with open(opener, "w") as f:
+            # Records its pid and its arguments, NUL-separated, then leaves at once.
+            f.write('#!/bin/sh\n{ printf "%s\\0" "$$" "$@"; } > "$E2E_OPENED.part" && mv "$E2E_OPENED.part" '
+                '"$E2E_OPENED"\n')
+        os.chmod(opener, 0o755)
+
+        env = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY")}
+        env["XDG_RUNTIME_DIR"] = runtime
+        env["E2E_OPENED"] = self.opened
+        env["PATH"] = opener_bin + os.pathsep + env.get("PATH", "/usr/bin:/bin")
+        env["DISPLAY"] = start_display(self.processes, env)
+        env["QT_QPA_PLATFORM"] = "xcb"
+        self.env = env
+        say(f"display {env['DISPLAY']}, work folder {self.work}")
+
+        self.step("a fresh folder with the program and its fixture scripts")
+        make_folder(self.folder, os.path.join(self.args.build, "ide-script"))
+        rows = len(FIXTURES)
+
+        self.step("the stand-in IDE listens and is brought to the front")
+        self.standin = self.processes.start("standin", self.standin_tool("serve", "--record", self.records.directory),
+            env)
+        wait_until("ide-standin says it listens", lambda: "listening on" in self.processes.log("standin")
+            or self.standin.poll() is not None)
+        if self.standin.poll() is not None:
+            raise Failure("ide-standin ended: " + self.processes.log("standin"))
+        run(self.standin_tool("front"), env)
+
+        self.step(f'the palette starts; its window "{TITLE}" shows at {WIDTH} x {HEIGHT}')
+        self.app = self.processes.start("palette", [os.path.join(self.folder, "ide-script")], env, cwd=self.work)
+
+        def found():
+            if self.app.poll() is not None:
+                raise Failure(f"the palette ended with status {self.app.returncode}: {self.processes.log('palette')}")
+            windows = windows_named(env, TITLE)
+            return windows[0] if len(windows) == 1 else None
+
+        self.window = wait_until(f'a window named "{TITLE}"', found)
+        self.wait_map_state("the palette shows while the IDE is in front", "IsViewable")
+        info = window_info(env, self.window)
+        if (info["Width"], info["Height"]) != (WIDTH, HEIGHT):
+            raise Failure(f"the window is {info['Width']} x {info['Height']}, not {WIDTH} x {HEIGHT}")
+        # The list ends 25 pixels above the window's bottom: at this size it has room for five rows.
+        visible_rows = (HEIGHT - 25 - ROW_TOP) // ROW_HEIGHT
+        self.wait_rows("the first rows are drawn at the default size", visible_rows, below=False)
+
+        self.step("the collapse button sets the height to 25 and restores it")
+        click(env, self.window, *self.button(106))
+        self.wait_height("collapse", COLLAPSED)
+        click(env, self.window, 106 + 10, 2 + 10)
+        self.wait_height("restore", HEIGHT)
+
+        self.step(f"grown to {WIDTH} x {GROWN}, every row is drawn as a button face, the background below")
+        run(["xdotool", "windowsize", str(self.window), str(WIDTH), str(GROWN)], env)
+        self.wait_height("grow", GROWN)
+        self.wait_rows(f"{rows} button rows", rows)
+        if self.args.screenshot:
+            with open(self.args.screenshot, "wb") as f:
+                f.write(shoot(env, self.window).png())
+            say(f"saved {self.args.screenshot}")
+
+        self.step("a click on each row delivers exactly that file's bytes, and nothing where no file is")
+        for row, (name, contents, sends) in enumerate(FIXTURES):
+            click(env, self.window, ROW_X, ROW_TOP + ROW_HEIGHT * row + 10)
+            if sends:
+                self.records.expect(f"row {row} ({name})", contents)
+            else:
+                self.records.expect_none(f"row {row} ({name}) sends nothing")
+
+        self.step("a click shows the pressed face, which then goes")
+        self.check_flash(0, FIXTURES[0][1])
+
+        self.step("the palette hides while another application is in front, and shows again")
+        run(self.standin_tool("back"), env)
+        self.wait_map_state("back", "IsUnMapped")
+        run(self.standin_tool("front"), env)
+        self.wait_map_state("front", "IsViewable")
+
+        self.step("reload lists a script added to the folder, and its click delivers it")
+        with open(os.path.join(self.folder, ADDED[0]), "wb") as f:
+            f.write(ADDED[1])
+        click(env, self.window, *self.button(5))
+        self.wait_rows(f"{rows + 1} rows after the reload", rows + 1)
+        click(env, self.window, ROW_X, ROW_TOP + ROW_HEIGHT * ADDED_ROW + 10)
+        self.records.expect(f"the added row {ADDED_ROW}", ADDED[1])
+
+        self.step("reload drops the row of a script removed from the folder")
+        order = sorted([ADDED[0]] + [name for name, _, _ in FIXTURES], key=lambda n: n.encode())
+        gone = order.index(REMOVED)
+        os.remove(os.path.join(self.folder, REMOVED))
+        click(env, self.window, *self.button(5))
+        self.wait_rows(f"{rows} rows after the second reload", rows)
+        after = dict((name, contents) for name, contents, _ in FIXTURES)[order[gone + 1]]
+        click(env, self.window, ROW_X, ROW_TOP + ROW_HEIGHT * gone + 10)
+        self.records.expect(f"row {gone}, now {order[gone + 1]}", after)
+
+        self.step("the folder button asks the desktop to open the scripts' folder")
+        click(env, self.window, *self.button(30))
+        wait_until("the stand-in opener is called", lambda: os.path.exists(self.opened))
+        with open(self.opened, "rb") as f:
+            pid, *arguments = f.read().split(b"\0")[:-1]
+        self.reap_opener(int(pid))
+        if arguments != [os.fsencode(os.path.realpath(self.folder))]:
+            raise Failure(f"the opener got {arguments!r}, not the folder {os.path.realpath(self.folder)!r}")
+
+        self.step('with the IDE gone, a click shows the "Error" box, which Return closes')
+        self.processes.stop(self.standin)
+        if self.standin.returncode != 0:
+            raise Failure(f"ide-standin ended with status {self.standin.returncode}")
+        click(env, self.window, ROW_X, ROW_TOP + 10)
+        box = wait_until("a message box", self.message_box)
+        self.check_box_text(box, "Error")
+        run(["xdotool", "windowfocus", "--sync", str(box)], env)
+        run(["xdotool", "key", "Return"], env)
+        wait_until("the box closes", lambda: (window_info(env, box) or {}).get("Map State") in (None, "IsUnMapped"))
+        if self.app.poll() is not None:
+            raise Failure(f"the palette ended with status {self.app.returncode} after the box")
+        self.wait_map_state("the palette stays", "IsViewable")
+        self.wait_rows("the palette still draws its rows", rows)
+
+        self.step("Ctrl+Q quits with status 0")
+        run(["xdotool", "windowfocus", "--sync", str(self.window)], env)
+        run(["xdotool", "key", "ctrl+q"], env)
+        try:
+            status = self.app.wait(STEP_DEADLINE)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the palette still runs {STEP_DEADLINE} s after Ctrl+Q")
+        if status != 0:
+            raise Failure(f"the palette quit with status {status}: {self.processes.log('palette')}")
+
+    def check_flash(self, row, contents):
+        for attempt in range(1, 4):
+            clicker = subprocess.Popen(["xdotool", "mousemove", "--window", str(self.window), str(ROW_X),
+                str(ROW_TOP + ROW_HEIGHT * row + 10), "click", "1"], env=self.env, stdin=subprocess.DEVNULL,
+                preexec_fn=_die_with_parent)
+            shots = []
+            end = time.monotonic() + FLASH_WINDOW
+            try:
+                while time.monotonic() < end:
+                    shots.append(shoot_raw(self.env, self.window))
+            finally:
+                if clicker.wait(10) != 0:
+                    raise Failure("xdotool could not click")
+            self.records.expect(f"the click of attempt {attempt}", contents)
+            pressed = sum(1 for data in shots if face_shows(Shot(data), row, PRESSED))
+            restored = face_shows(Shot(shots[-1]), row, FACE)
+            say(f"   attempt {attempt}: {len(shots)} shots, {pressed} with the pressed face, "
+                f"the last one {'with' if restored else 'without'} the normal face")
+            if pressed and restored:
+                return
+        raise Failure(f"in 3 clicks no {FLASH_WINDOW} s of shots caught the pressed face and then the normal one")
+
+    def message_box(self):
+        for window in windows_named(self.env, TITLE):
+            if window != self.window and (window_info(self.env, window) or {}).get("Map State") == "IsViewable":
+                return window
+        return None
+
+    def check_box_text(self, box, text):
+        # The box's text is selectable: a double click on its first line of dark pixels (the message
+        # sits above the button) selects the word, which X then holds as the primary selection.
+        shot = wait_until("the box is drawn", lambda: self.drawn(box))
+        dark = [[x for x in range(2, shot.width - 2) if sum(shot.pixel(x, y).to_bytes(3, "big")) < 3 * 0x70]
+            for y in range(shot.height)]
+        top = next((y for y in range(shot.height) if dark[y]), None)
+        if top is None:
+            raise Failure("the box shows no text")
+        bottom = top
+        while bottom + 1 < shot.height and dark[bottom + 1]:
+            bottom += 1
+        xs = [x for y in range(top, bottom + 1) for x in dark[y]]
+        x, y = (min(xs) + max(xs)) // 2, (top + bottom) // 2
+        run(["xdotool", "mousemove", "--window", str(box), str(x), str(y), "click", "--repeat", "2", "--delay", "80",
+            "1"], self.env)
+
+        def selected():
+            done = run(["xclip", "-o", "-selection", "primary", "-t", "UTF8_STRING"], self.env, timeout=5, check=False)
+            return done.stdout if done.returncode == 0 else None
+
+        got = wait_until("the box's text is selected", selected, timeout=5)
+        if got != text.encode():
+            raise Failure(f"the box holds {got!r}, not {text!r}")
+
+    def drawn(self, window):
+        shot = shoot(self.env, window)
+        return shot if any(shot.pixel(x, y) != shot.pixel(1, 1) for y in range(shot.height)
+            for x in range(0, shot.width, 2)) else None
+
+    def reap_opener(self, pid):
+        # The palette starts the opener detached; one that is still there (it should have left) goes now.
+        try:
+            with open(f"/proc/{pid}/cmdline", "rb") as f:
+                mine = b"xdg-open" in f.read()
+        except OSError:
+            return
+        if mine:
+            os.kill(pid, signal.SIGKILL)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", required=True, help="the build folder with ide-script and ide-standin")
+    parser.add_argument("--screenshot", help="also save the palette's window as a PNG file here")
+    args = parser.parse_args()
+    args.build = os.path.abspath(args.build)
+    if args.screenshot:
+        args.screenshot = os.path.abspath(args.screenshot)
+    for tool in ("Xvfb", "xdotool", "xwininfo", "xwd", "xclip"):
+        if not shutil.which(tool):
+            say(f"FAIL: {tool} is not installed")
+            return 1
+
+    def on_signal(number, _frame):
+        raise Failure(f"stopped by signal {number}" if number != signal.SIGALRM else
+            f"the whole run took longer than {OVERALL_DEADLINE} s")
+
+    for number in (signal.SIGTERM, signal.SIGINT, signal.SIGALRM, signal.SIGHUP):
+        signal.signal(number, on_signal)
+    signal.alarm(OVERALL_DEADLINE)
+
+    work = tempfile.mkdtemp(prefix="palette-e2e-")
+    processes = Processes(work)
+    palette = Palette(args, processes, work)
+    started = time.monotonic()
+    status = 1
+    try:
+        palette.run()
+        say(f"PASS in {time.monotonic() - started:.1f} s")
+        status = 0
+    except Failure as failure:
+        say(f"FAIL: {failure}")
+        for name in ("palette", "standin", "xvfb"):
+            log = processes.log(name).strip()
+            if log:
+                say(f"--- {name} log:\n{log[-3000:]}")
+    finally:
+        signal.alarm(0)
+        for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
+            signal.signal(number, signal.SIG_IGN)
+        if os.path.exists(palette.opened):
+            with open(palette.opened, "rb") as f:
+                first = f.read().split(b"\0")[0]
+            if first.isdigit():
+                palette.reap_opener(int(first))
+        processes.stop_all()
+        shutil.rmtree(work, ignore_errors=True)
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main())
