@@ -298,16 +298,27 @@ void Listbox::AddRow(const String& text)
     layoutChanged();
 }
 
-void Listbox::DeleteAllRows()
+std::vector<Listbox::Row> Listbox::takeRows()
 {
-    Ref<Listbox> protector(this);
-    // The list is empty before the cells' objects go, since their destructors may reach the list.
     std::vector<Row> removed;
     removed.swap(m_rows);
     m_lastIndex = -1;
     m_listIndex = -1;
+    return removed;
+}
+
+void Listbox::DeleteAllRows()
+{
+    Ref<Listbox> protector(this);
+    const std::vector<Row> removed = takeRows();
     layoutChanged();
-    removed.clear();
+}
+
+void Listbox::detach()
+{
+    Ref<Listbox> protector(this);
+    const std::vector<Row> removed = takeRows();
+    RectControl::detach();
 }
 
 String Listbox::Cell(int32_t row, int32_t column) const

@@ -63,8 +63,9 @@ public:
     int32_t LastIndex() const { return m_lastIndex; }
     int32_t ListCount() const { return static_cast<int32_t>(m_rows.size()); }
     void DeleteAllRows();
-    // The rows go with the window: their tags may hold objects that hold the list.
-    void windowClosing() override { DeleteAllRows(); }
+    // A closed window's list lets its rows go: a cell object that holds the list, as the palette's
+    // button cells do, would otherwise keep itself and the list alive for ever.
+    void detach() override;
     String Cell(int32_t row, int32_t column) const;
     void setCell(int32_t row, int32_t column, const String& text);
     // Virtual, so that a subclass can supply or watch its cells' tags.
@@ -145,6 +146,9 @@ private:
     CellData* cellAt(int32_t row, int32_t column);
     void invalidateRow(int32_t row);
     void layoutChanged();
+    // Empties the list and hands its rows over, so that the list is already empty when the cells'
+    // objects go: their destructors may reach the list.
+    std::vector<Row> takeRows();
     ListboxWidget* listWidget() const;
     // The press from the widget, at x, y from the list's top-left corner.
     void mousePressed(int32_t x, int32_t y);

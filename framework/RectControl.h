@@ -60,10 +60,8 @@ public:
 
     QWidget* widget() const { return m_widget.data(); }
     void attach(fw::Window& window) { m_window = &window; }
-    void detach();
-    // The window is closing: the control lets go of what it holds, so that nothing it holds can keep
-    // it alive through a reference back to it.
-    virtual void windowClosing() { }
+    // The window closes or goes: the control loses its widget and its tie to the window.
+    virtual void detach();
     void windowResized(int32_t dx, int32_t dy);
 
 protected:

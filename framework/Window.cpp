@@ -334,10 +334,8 @@ void Window::CloseWindow()
     for (NamedControl& control : controls) {
         if (auto* child = dynamic_cast<_PaneChild*>(control.object.get()))
             child->_SetWindow(nullptr);
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get())) {
-            rect->windowClosing();
+        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
             rect->detach();
-        }
     }
     controls.clear();
     m_menuPresenter.reset();

@@ -2,6 +2,7 @@
 #include "framework/ClassRecord.h"
 #include "framework/FolderItem.h"
 #include "platform/FolderOpening.h"
+#include "tests/support/AsOrdinaryUser.h"
 #include "tests/support/OpenerRecorder.h"
 #include "tests/support/ScriptFolder.h"
 
@@ -26,25 +27,6 @@ std::vector<std::string> namesOf(const Ref<FolderItem>& folder)
         names.push_back(folder->Item(i)->Name().bytes());
     return names;
 }
-
-// Permission bits do not stop root; for a while, the test acts as an ordinary user.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser()
-        : m_wasRoot(geteuid() == 0)
-    {
-        if (m_wasRoot && seteuid(65534) != 0)
-            throw std::runtime_error("cannot give up root for the test");
-    }
-    ~AsOrdinaryUser()
-    {
-        if (m_wasRoot)
-            (void)seteuid(0);
-    }
-
-private:
-    bool m_wasRoot;
-};
 
 TEST(FolderItem, ProgramFolderIsTheExecutablesNotTheWorkingFolder)
 {

@@ -1,20 +1,337 @@
+#include "tests/support/After.h"
+#include "tests/support/AsOrdinaryUser.h"
+#include "tests/support/OpenerRecorder.h"
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/ScriptFolder.h"
+#include "tests/support/ScriptReceiver.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
 
+#include "app/Class2.h"
+#include "framework/BevelButton.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomCellListbox.h"
+#include "platform/FourCharCode.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+#include <set>
+
+using namespace std::chrono_literals;
+using namespace std::string_literals;
+using fw::platform::fourCC;
 
 namespace {
 
-using Scripts = PaletteFixture;
+// The palette as start-up makes it, over a script folder of the test's own and an event directory
+// that no real IDE shares.
+class Scripts : public PaletteFixture {
+protected:
+    void TearDown() override
+    {
+        list = nullptr;
+        window = nullptr;
+        PaletteFixture::TearDown();
+    }
 
-TEST_F(Scripts, ReadMenuListsTheScriptItems)
-{
+    // Makes the window and opens it: the list's Open lists the folder as it is now.
+    void open()
+    {
+        window = startWithoutLoop();
+        window->openNow();
+        list = window->CustomCellListbox1();
+    }
+
+    fw::Ref<ButtonsCell> cell(int32_t row) const
+    {
+        return fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue());
+    }
+
+    std::vector<std::string> captions() const
+    {
+        std::vector<std::string> shown;
+        for (int32_t row = 0; row < list->ListCount(); ++row) {
+            fw::Ref<ButtonsCell> button = cell(row);
+            shown.push_back(button && button->captions().size() == 1 ? button->captions()[0].bytes()
+                                                                     : "<no button cell>");
+        }
+        return shown;
+    }
+
+    // A click on the row's cell, as the list gets it from a press: the cell runs its script, then
+    // the press flash runs to its end.
+    bool click(int32_t row) { return list->Event_CellClick(row, 0, 10, 5); }
+
+    TemporaryRuntimeDirectory runtime;
     ScriptFolder folder;
-    folder.write("Hello.rbs", "x");
-    fw::Ref<Window1> window = startWithoutLoop();
-    window->ReadMenu(window->CustomCellListbox1());
-    EXPECT_EQ(window->CustomCellListbox1()->ListCount(), 1);
+    fw::Ref<Window1> window;
+    fw::Ref<CustomCellListbox> list;
+};
+
+TEST_F(Scripts, TheListsOpenListsEveryScriptItemInTheFoldersOrder)
+{
+    const struct {
+        std::string name;
+        bool isFolder;
+        std::optional<std::string> caption; // none: not a script item
+    } items[] = {
+        // In the folder's order, which is that of the names' bytes.
+        { ".rbs", false, "" },
+        { "Tools.rbs", true, "Tools" },
+        { "X.RBS", false, "X" }, // the pattern and the removal both ignore case
+        { "a.rbs.b.rbs", false, "a.b.rbs" }, // only the first ".rbs" goes
+        { "a.rbs.txt", false, std::nullopt },
+        { "bad\xff\xfe.rbs", false, "bad\xff\xfe" },
+        { "notes_rbs", false, "notes_rbs" }, // the pattern has no dot
+        { "readme", false, std::nullopt },
+        { "with  two spaces .rbs", false, "with  two spaces " },
+        { "挨拶.rbs", false, "挨拶" },
+    };
+    std::vector<std::string> expected;
+    for (auto it = std::rbegin(items); it != std::rend(items); ++it) {
+        if (it->isFolder)
+            folder.makeFolder(it->name);
+        else
+            folder.write(it->name, "x");
+    }
+    for (const auto& item : items) {
+        if (item.caption)
+            expected.push_back(*item.caption);
+    }
+
+    open();
+    EXPECT_EQ(captions(), expected);
+    for (int32_t row = 0; row < list->ListCount(); ++row) {
+        ASSERT_TRUE(cell(row)) << row;
+        EXPECT_TRUE(cell(row)->myself == list) << row;
+        EXPECT_EQ(cell(row)->mycolor.value, 0xBDBBBDu) << row;
+        EXPECT_TRUE(list->Cell(row, 0).isEmpty()) << row;
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Scripts, AnEmptyFolderGivesNoRowsAndNoMessage)
+{
+    open();
+    EXPECT_EQ(list->ListCount(), 0);
+    window->ReadMenu(list);
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Scripts, ReadMenuAgainAddsEveryItemOnceMoreEachWithACellOfItsOwn)
+{
+    folder.write("one.rbs");
+    folder.write("two.rbs");
+    open();
+    window->ReadMenu(list);
+    EXPECT_EQ(captions(), (std::vector<std::string> { "one", "two", "one", "two" }));
+    std::set<ButtonsCell*> cells;
+    for (int32_t row = 0; row < list->ListCount(); ++row)
+        cells.insert(cell(row).get());
+    EXPECT_EQ(cells.size(), 4u);
+}
+
+TEST_F(Scripts, ReloadListsTheFolderAsItIsNow)
+{
+    folder.write("one.rbs");
+    folder.write("two.rbs");
+    open();
+    std::filesystem::remove(folder.pathOf("one.rbs"));
+    folder.write("three.rbs");
+    window->BevelButton1()->Push();
+    EXPECT_EQ(captions(), (std::vector<std::string> { "three", "two" }));
+    window->BevelButton1()->Push();
+    EXPECT_EQ(captions(), (std::vector<std::string> { "three", "two" }));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Scripts, AClickSendsTheScriptFilesBytesExactly)
+{
+    std::string large(1 << 20, '\0');
+    for (size_t i = 0; i < large.size(); ++i)
+        large[i] = static_cast<char>((i * 7919) >> 5);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } files[] = {
+        // In the folder's order.
+        { "bad\xff.rbs", "also sent" },
+        { "cr lf.rbs", "one\rtwo\nthree\r\n" },
+        { "empty.rbs", "" },
+        { "invalid.rbs", "\xff\xfe\xc3(\xe2\x28\xa1" },
+        { "large.rbs", large },
+        { "nul.rbs", "a\0b\0"s },
+        { "挨拶.rbs", "MsgBox \"こんにちは\"" },
+    };
+    std::vector<std::string> expected;
+    for (const auto& file : files) {
+        folder.write(file.name, file.bytes);
+        expected.push_back(file.bytes);
+    }
+    ScriptReceiver ide;
+    ASSERT_TRUE(ide.listening());
+    open();
+    ASSERT_EQ(list->ListCount(), static_cast<int32_t>(std::size(files)));
+
+    for (int32_t row = 0; row < list->ListCount(); ++row)
+        EXPECT_TRUE(click(row)) << row;
+
+    const std::vector<std::string> sent = ide.scripts();
+    ASSERT_EQ(sent.size(), expected.size());
+    for (size_t i = 0; i < sent.size(); ++i)
+        EXPECT_TRUE(sent[i] == expected[i]) << files[i].name << ": " << sent[i].size() << " bytes";
+    // The run-script event: to the IDE, the text as the direct object and nothing else.
+    const ReceivedEvent event = ide.events().front();
+    EXPECT_EQ(event.eventClass, fourCC("RBae"));
+    EXPECT_EQ(event.eventID, fourCC("scpt"));
+    EXPECT_EQ(event.target, fourCC("RBv2"));
+    ASSERT_EQ(event.parameters.size(), 1u);
+    EXPECT_EQ(event.parameters[0].keyword, fourCC("----"));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Scripts, TheFaceShowsPressedDuringTheFlashAndNormalAfter)
+{
+    folder.write("go.rbs", "go");
+    ScriptReceiver ide;
+    open();
+    std::optional<uint32_t> duringFlash;
+    auto watch = after(0, [&] { duringFlash = cell(0)->mycolor.value; });
+    EXPECT_TRUE(click(0));
+    ASSERT_TRUE(duringFlash);
+    EXPECT_EQ(*duringFlash, 0x777777u);
+    EXPECT_EQ(cell(0)->mycolor.value, 0xBDBBBDu);
+    EXPECT_FALSE(window->Class21()->Go);
+    EXPECT_EQ(ide.scripts(), std::vector<std::string> { "go" });
+}
+
+TEST_F(Scripts, ARowWhoseFileCannotBeReadSendsNothingAndShowsNothing)
+{
+    folder.write(".rbs", "dot");
+    folder.makeFolder("Tools.rbs");
+    folder.write("X.RBS", "upper"); // looked for as X.rbs, which this file system tells apart
+    folder.write("a.rbs.b.rbs", "second"); // looked for as a.b.rbs.rbs
+    folder.write("gone.rbs", "gone");
+    folder.write("locked.rbs", "locked");
+    folder.write("notes_rbs", "notes"); // looked for as notes_rbs.rbs, which is there
+    folder.write("notes_rbs.rbs", "found");
+    folder.write("plain_rbs", "plain"); // looked for as plain_rbs.rbs, which is not
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(folder.pathOf("locked.rbs"), std::filesystem::perms::none);
+    ScriptReceiver ide;
+    open();
+    std::filesystem::remove(folder.pathOf("gone.rbs")); // between listing and click
+
+    const struct {
+        const char* caption;
+        const char* sent; // nothing when null
+    } rows[] = {
+        { "", "dot" },
+        { "Tools", nullptr },
+        { "X", nullptr },
+        { "a.b.rbs", nullptr },
+        { "gone", nullptr },
+        { "locked", nullptr },
+        { "notes_rbs", "found" },
+        { "notes_rbs", "found" },
+        { "plain_rbs", nullptr },
+    };
+    ASSERT_EQ(list->ListCount(), static_cast<int32_t>(std::size(rows)));
+    std::vector<std::string> sent;
+    for (int32_t row = 0; row < list->ListCount(); ++row) {
+        SCOPED_TRACE(rows[row].caption);
+        ASSERT_EQ(captions()[row], rows[row].caption);
+        {
+            // Only the file is out of reach: the IDE's socket stays the owner's.
+            std::optional<AsOrdinaryUser> user;
+            if (captions()[row] == "locked")
+                user.emplace();
+            EXPECT_TRUE(click(row));
+        }
+        if (rows[row].sent)
+            sent.push_back(rows[row].sent);
+        EXPECT_EQ(ide.scripts(), sent);
+    }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(Scripts, AFailedSendShowsErrorOncePerClick)
+{
+    folder.write("go.rbs", "go");
+    open();
+    enum class Ide { Absent, Refuses, Silent };
+    const struct {
+        const char* name;
+        Ide ide;
+    } cases[] = {
+        { "no IDE", Ide::Absent },
+        { "an IDE that answers an error", Ide::Refuses },
+        { "an IDE that never answers", Ide::Silent },
+    };
+    ShortSendTimeout timeout(300ms);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<ScriptReceiver> ide;
+        if (c.ide != Ide::Absent)
+            ide.emplace(-1708, c.ide == Ide::Refuses);
+        messages.texts.clear();
+        EXPECT_TRUE(click(0));
+        EXPECT_EQ(messages.texts, std::vector<std::string> { "Error" });
+        EXPECT_TRUE(click(0));
+        EXPECT_EQ(messages.texts, (std::vector<std::string> { "Error", "Error" }));
+        EXPECT_EQ(cell(0)->mycolor.value, 0xBDBBBDu);
+        if (ide) {
+            EXPECT_EQ(ide->scripts(), (std::vector<std::string> { "go", "go" }));
+        }
+    }
+}
+
+// The read takes a signed 32-bit count: from 2 GiB on, the file could not be read whole, and part of
+// it must not go out as the script.
+TEST_F(Scripts, AScriptOfTwoGigabytesOrMoreIsNotSentAndShowsError)
+{
+    const struct {
+        const char* name;
+        uint64_t size;
+    } files[] = {
+        { "a.rbs", uint64_t { 1 } << 31 },
+        { "b.rbs", (uint64_t { 1 } << 32) + 5 }, // its low 32 bits alone would read 5 bytes
+        { "c.rbs", (uint64_t { 3 } << 30) + 123 },
+    };
+    for (const auto& file : files) {
+        const int fd = ::open(folder.pathOf(file.name).c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, static_cast<off_t>(file.size)), 0); // sparse: nothing is written
+        ::close(fd);
+    }
+    ScriptReceiver ide;
+    ASSERT_TRUE(ide.listening());
+    open();
+    ASSERT_EQ(list->ListCount(), 3);
+    for (int32_t row = 0; row < 3; ++row) {
+        SCOPED_TRACE(files[row].name);
+        messages.texts.clear();
+        EXPECT_TRUE(click(row));
+        EXPECT_EQ(messages.texts, std::vector<std::string> { "Error" });
+    }
+    EXPECT_TRUE(ide.scripts().empty());
+}
+
+TEST_F(Scripts, TheFolderButtonOpensTheScriptFolderWhileItExists)
+{
+    OpenerRecorder opener;
+    open();
+    window->BevelButton3()->Push();
+    EXPECT_EQ(opener.paths, std::vector<std::string> { folder.path() });
+
+    std::filesystem::remove_all(folder.path());
+    window->BevelButton3()->Push();
+    window->OpenDir();
+    EXPECT_EQ(opener.paths.size(), 1u);
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 } // namespace
