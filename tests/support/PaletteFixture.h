@@ -6,7 +6,9 @@
 #include "app/Program.h"
 #include "app/Window1.h"
 #include "framework/Application.h"
+#include "platform/CarbonEvents.h"
 #include "tests/support/MsgBoxRecorder.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,12 @@ protected:
                  &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
             cache->__Exit();
         fw::Runtime::resetForTesting();
+        fw::platform::resetEventHandlersForTesting();
     }
+
+    // The test's own event directory: a run of the loop installs the front-switch handler, which
+    // must neither reach the user's directory nor outlive the test.
+    TemporaryRuntimeDirectory runtime;
 
     // Message boxes, the unhandled-exception report among them, are recorded instead of shown.
     MsgBoxRecorder messages;
