@@ -1,0 +1,151 @@
+// Listing the program's folder into the palette's list, against one readdir pass with a compile and a
+// match of the pattern per name.
+
+#include "bench/support/Palette.h"
+#include "bench/support/Summary.h"
+#include "bench/support/TemporaryFolder.h"
+#include "list/CustomCellListbox.h"
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <benchmark/benchmark.h>
+
+#include <dirent.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double>(to - from).count();
+}
+
+// A folder of `count` empty files, one in ten a script: "item-000123.rbs" among "item-000124.txt".
+struct ItemFolder {
+    explicit ItemFolder(int count)
+        : folder("ide-script-readmenu")
+    {
+        for (int i = 0; i < count; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, "item-%06d.%s", i, i % 10 == 0 ? "rbs" : "txt");
+            folder.write(name);
+        }
+        scripts = (count + 9) / 10;
+    }
+    TemporaryFolder folder;
+    int scripts = 0;
+};
+
+// Made once per size and kept for the program's run: a hundred thousand files take a while to write.
+const ItemFolder& itemFolder(int count)
+{
+    static std::map<int, std::unique_ptr<ItemFolder>> made;
+    std::unique_ptr<ItemFolder>& folder = made[count];
+    if (!folder)
+        folder = std::make_unique<ItemFolder>(count);
+    return *folder;
+}
+
+// The least that listing the folder must cost: one readdir pass, and for every name a compile of "rbs$"
+// (case-insensitive, no JIT) and a match. Gives the number of names that matched.
+int floorPass(const std::string& path)
+{
+    int matched = 0;
+    DIR* folder = ::opendir(path.c_str());
+    if (!folder)
+        return -1;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        int error = 0;
+        PCRE2_SIZE offset = 0;
+        pcre2_code* code = pcre2_compile(
+            reinterpret_cast<PCRE2_SPTR>("rbs$"), 4, PCRE2_CASELESS, &error, &offset, nullptr);
+        pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
+        if (pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(name.data()), name.size(), 0, 0, data, nullptr)
+            >= 0)
+            ++matched;
+        pcre2_match_data_free(data);
+        pcre2_code_free(code);
+    }
+    ::closedir(folder);
+    return matched;
+}
+
+// Per item, ReadMenu's and the floor's, by folder size, for the flatness check after the largest size.
+std::map<int, std::pair<double, double>>& perItemBySize()
+{
+    static std::map<int, std::pair<double, double>> figures;
+    return figures;
+}
+
+// Each iteration times ReadMenu into the shown list and, beside it, the floor pass over the same
+// folder. The rows are deleted after each iteration, outside the timed part.
+void BM_ReadMenu(benchmark::State& state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const ItemFolder& items = itemFolder(count);
+    fw::Ref<Window1> window = bench::palette();
+    fw::Ref<CustomCellListbox> list = window->CustomCellListbox1();
+    bench::ApplicationFolder folder(items.folder.path());
+
+    double readMenuSeconds = 0;
+    double floorSeconds = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        window->ReadMenu(list);
+        const Clock::time_point listed = Clock::now();
+        state.SetIterationTime(secondsBetween(start, listed));
+        readMenuSeconds += secondsBetween(start, listed);
+
+        const Clock::time_point floorStart = Clock::now();
+        const int matched = floorPass(items.folder.path());
+        floorSeconds += secondsBetween(floorStart, Clock::now());
+
+        const int rows = list->ListCount();
+        list->DeleteAllRows();
+        bench::settle();
+        if (rows != items.scripts || matched != items.scripts || !bench::messageBoxes().empty()) {
+            state.SkipWithError("the list or the floor pass did not find every script");
+            return;
+        }
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    const double perItem = readMenuSeconds / iterations / count * 1e6;
+    const double floorPerItem = floorSeconds / iterations / count * 1e6;
+    state.counters["us_per_item"] = perItem;
+    state.counters["floor_us_per_item"] = floorPerItem;
+    state.counters["x_floor"] = perItem / floorPerItem;
+    state.counters["rows"] = items.scripts;
+
+    const std::string name = "ReadMenu " + std::to_string(count) + " items, per item";
+    bench::record(name, { perItem, "us" }, bench::Figure { floorPerItem, "us" }, "<= 2x floor",
+        perItem <= 2 * floorPerItem);
+    perItemBySize()[count] = { perItem, floorPerItem };
+    if (count == 100000 && perItemBySize().count(1000)) {
+        const auto [perItemAt1000, floorAt1000] = perItemBySize()[1000];
+        bench::record("ReadMenu per item, 100,000 against 1,000", { perItem, "us" },
+            bench::Figure { perItemAt1000, "us" }, "flat (<= 1.25x)", perItem <= 1.25 * perItemAt1000);
+        bench::note("Floor per item, 100,000 against 1,000", { floorPerItem, "us" },
+            bench::Figure { floorAt1000, "us" }, "the system's own growth");
+    }
+}
+
+BENCHMARK(BM_ReadMenu)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->MinTime(1.0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
