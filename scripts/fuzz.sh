@@ -13,7 +13,8 @@ targets=()
 for source in tests/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")
 done
-cmake --build build-fuzz --target "${targets[@]}"
+# make_corpus is built too, so that the generator of the seeds keeps up with the code.
+cmake --build build-fuzz --target "${targets[@]}" make_corpus
 mkdir -p build-fuzz/crashes
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
