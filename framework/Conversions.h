@@ -24,4 +24,16 @@ inline int32_t RuntimeCvtReal64ToSInt32(double value)
     return static_cast<int32_t>(value);
 }
 
+// Int32 sums and differences wrap around, as the program's Int32 arithmetic does, instead of
+// overflowing: a size from a settings record may be anything, and a wrapped move still undoes exactly.
+inline int32_t wrappingAdd(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+inline int32_t wrappingSub(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
 } // namespace fw

@@ -413,7 +413,7 @@ void Listbox::setColumnSortDirection(int32_t column, int32_t direction)
 
 void Listbox::setColumnCount(int32_t count)
 {
-    m_columnCount = std::max(1, count);
+    m_columnCount = std::clamp(count, 1, maxColumnCount);
     const auto columns = static_cast<size_t>(m_columnCount);
     for (Row& row : m_rows)
         row.resize(columns);

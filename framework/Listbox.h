@@ -85,7 +85,10 @@ public:
     void setColumnSortDirection(int32_t column, int32_t direction);
 
     // Settings with an effect on the widget.
-    // A count below 1 gives one column: every row has a first cell for AddRow's text.
+    // A count below 1 gives one column: every row has a first cell for AddRow's text. Our own choice:
+    // a count above maxColumnCount gives that many, because every row keeps a cell for each column
+    // and a count from a damaged settings record must not claim gigabytes.
+    static constexpr int32_t maxColumnCount = 256;
     int32_t ColumnCount() const { return m_columnCount; }
     void setColumnCount(int32_t count);
     bool HasHeading() const { return m_hasHeading; }

@@ -1,5 +1,6 @@
 #include "framework/RectControl.h"
 
+#include "framework/Conversions.h"
 #include "framework/PaneChild.h"
 #include "framework/Window.h"
 
@@ -125,13 +126,13 @@ void RectControl::windowResized(int32_t dx, int32_t dy)
     // The place is kept unclamped, so that collapsing a window and restoring it gives every locked
     // control its former size again, even where the collapsed size was below zero.
     if (LockLeft && LockRight)
-        m_width += dx;
+        m_width = wrappingAdd(m_width, dx);
     else if (LockRight)
-        m_left += dx;
+        m_left = wrappingAdd(m_left, dx);
     if (LockTop && LockBottom)
-        m_height += dy;
+        m_height = wrappingAdd(m_height, dy);
     else if (LockBottom)
-        m_top += dy;
+        m_top = wrappingAdd(m_top, dy);
     applyGeometry();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/Window.h"
 
 #include "framework/Application.h"
+#include "framework/Conversions.h"
 #include "framework/MenuItem.h"
 #include "framework/MenuPresenter.h"
 #include "framework/PaneChild.h"
@@ -211,8 +212,8 @@ void Window::setHeight(int32_t height)
 
 void Window::resizeTo(int32_t width, int32_t height, bool byUser)
 {
-    const int32_t dx = width - m_width;
-    const int32_t dy = height - m_height;
+    const int32_t dx = wrappingSub(width, m_width);
+    const int32_t dy = wrappingSub(height, m_height);
     m_width = width;
     m_height = height;
     for (const NamedControl& control : m_controls) {

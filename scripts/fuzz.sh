@@ -13,7 +13,8 @@ targets=()
 for source in tests/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")
 done
-cmake --build build-fuzz --target "${targets[@]}"
+# make_corpus is built too, so that the generator of the seeds keeps up with the code.
+cmake --build build-fuzz --target "${targets[@]}" make_corpus
 mkdir -p build-fuzz/crashes
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
@@ -23,7 +24,7 @@ for target in "${targets[@]}"; do
   [ -d "tests/fuzz/corpus/$name" ] && seeds=("tests/fuzz/corpus/$name")
   echo "-- fuzzing $target for ${seconds}s"
   log=build-fuzz/$name.log
-  if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 ./build-fuzz/fuzz/"$target" \
+  if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./build-fuzz/fuzz/"$target" \
       -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
       -artifact_prefix=build-fuzz/crashes/"$name"- "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     tail -n 40 "$log"

@@ -125,6 +125,31 @@ TEST_F(ListboxTest, CellsOutOfRangeReadEmptyAndIgnoreWrites)
     EXPECT_EQ(list->ListIndex(), 0);
 }
 
+TEST_F(ListboxTest, ColumnCountStaysBetweenOneAndTheMaximum)
+{
+    addRows(1);
+    const struct {
+        int32_t set, expected;
+    } cases[] = {
+        { INT32_MIN, 1 },
+        { 0, 1 },
+        { 3, 3 },
+        { fw::Listbox::maxColumnCount, fw::Listbox::maxColumnCount },
+        { fw::Listbox::maxColumnCount + 1, fw::Listbox::maxColumnCount },
+        { INT32_MAX, fw::Listbox::maxColumnCount },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set);
+        list->setColumnCount(c.set);
+        EXPECT_EQ(list->ColumnCount(), c.expected);
+        // The last column holds a cell; the one after it does not exist.
+        list->setCell(0, c.expected - 1, "last");
+        EXPECT_EQ(list->Cell(0, c.expected - 1), "last");
+        list->setCell(0, c.expected, "past");
+        EXPECT_TRUE(list->Cell(0, c.expected).isEmpty());
+    }
+}
+
 TEST_F(ListboxTest, SelectionIsSingle)
 {
     addRows(3);

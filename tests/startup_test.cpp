@@ -169,6 +169,23 @@ TEST_F(StartUp, ControlsFollowTheirLocksWhenTheWindowIsResized)
     EXPECT_EQ(window->BevelButton2()->Left(), 106);
 }
 
+TEST_F(StartUp, AnySizeAndBackGivesTheControlsTheirPlacesAgain)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    const int32_t sizes[] = { INT32_MAX, INT32_MIN, 0, -1, 2000000000 };
+    for (int32_t size : sizes) {
+        SCOPED_TRACE(size);
+        window->setWidth(size);
+        window->setHeight(size);
+        window->setWidth(130);
+        window->setHeight(148);
+        EXPECT_EQ(window->CustomCellListbox1()->Width(), 122);
+        EXPECT_EQ(window->CustomCellListbox1()->Height(), 121);
+        EXPECT_EQ(window->BevelButton2()->Left(), 106);
+        EXPECT_EQ(window->BevelButton1()->Top(), 125);
+    }
+}
+
 TEST_F(StartUp, TheLoopRunsTheOpenEventsAndQuitsWithStatusZero)
 {
     fw::Ref<Window1> window = startWithoutLoop();

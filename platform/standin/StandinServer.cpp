@@ -146,28 +146,39 @@ bool StandinServer::serve(AppleEventReceiver& receiver)
 // Well-formed: the body decodes with nothing left over; it is a run-script event ("RBae"/"scpt")
 // addressed to our creator; and exactly one of its parameters is the direct object "----", of type
 // "TEXT". Other parameters are allowed and ignored.
-int32_t StandinServer::answer(std::string_view body)
+StandinServer::Acceptance StandinServer::accept(std::string_view body, uint32_t creator)
 {
     std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
     if (!message || message->eventClass != fourCC("RBae") || message->eventID != fourCC("scpt")
-        || message->target != m_options.creator) {
-        std::fprintf(stderr, "ide-standin: refused a malformed or foreign event\n");
-        return refusedStatus;
-    }
+        || message->target != creator)
+        return { Refusal::MalformedOrForeign };
     const AppleEventParameter* script = nullptr;
     for (const AppleEventParameter& parameter : message->parameters) {
         if (parameter.keyword != fourCC("----")) continue;
-        if (script) {
-            std::fprintf(stderr, "ide-standin: refused an event with two direct objects\n");
-            return refusedStatus;
-        }
+        if (script) return { Refusal::TwoDirectObjects };
         script = &parameter;
     }
-    if (!script || script->type != fourCC("TEXT")) {
+    if (!script || script->type != fourCC("TEXT")) return { Refusal::NoTextDirectObject };
+    return { Refusal::None, script->data };
+}
+
+int32_t StandinServer::answer(std::string_view body)
+{
+    Acceptance acceptance = accept(body, m_options.creator);
+    switch (acceptance.refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::MalformedOrForeign:
+        std::fprintf(stderr, "ide-standin: refused a malformed or foreign event\n");
+        return refusedStatus;
+    case Refusal::TwoDirectObjects:
+        std::fprintf(stderr, "ide-standin: refused an event with two direct objects\n");
+        return refusedStatus;
+    case Refusal::NoTextDirectObject:
         std::fprintf(stderr, "ide-standin: refused an event without a text direct object\n");
         return refusedStatus;
     }
-    if (!writeOut(script->data)) {
+    if (!writeOut(acceptance.script)) {
         std::fprintf(stderr, "ide-standin: cannot write the script out: %s\n", std::strerror(errno));
         return refusedStatus;
     }

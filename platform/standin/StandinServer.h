@@ -31,6 +31,20 @@ public:
     // A stalled client is dropped after this long, so that the next one gets its turn.
     static constexpr std::chrono::seconds connectionTimeout { 10 };
 
+    // What the server makes of one event's body before anything is written out, apart from the
+    // sockets and files so that it can be checked on any bytes.
+    enum class Refusal {
+        None, // accepted: `script` is to be written out
+        MalformedOrForeign,
+        TwoDirectObjects,
+        NoTextDirectObject,
+    };
+    struct Acceptance {
+        Refusal refusal = Refusal::None;
+        std::string_view script; // inside the body; empty when refused
+    };
+    static Acceptance accept(std::string_view body, uint32_t creator);
+
     explicit StandinServer(Options options);
 
     // Serves until SIGTERM or SIGINT; the exit status: 0 for such a stop, 1 when serving failed.
