@@ -62,36 +62,56 @@ const ClassRecord& RegEx::__Lookup()
     return record;
 }
 
+namespace {
+
+// The settings every expression compiles with: made once, as they hold no expression.
+pcre2_compile_context* compileContext()
+{
+    static const std::unique_ptr<pcre2_compile_context, CompileContextFree> context = [] {
+        std::unique_ptr<pcre2_compile_context, CompileContextFree> made(
+            pcre2_compile_context_create(nullptr));
+        if (!made)
+            throw std::bad_alloc();
+        // CR, LF and CR LF all end a line: scripts and names may come from any platform.
+        pcre2_set_newline(made.get(), PCRE2_NEWLINE_ANYCRLF);
+        return made;
+    }();
+    return context.get();
+}
+
+// Room for the whole match, which is all a search reports; every search on the one thread that
+// searches reuses it.
+pcre2_match_data* matchData()
+{
+    static const std::unique_ptr<pcre2_match_data, MatchDataFree> data(pcre2_match_data_create(1, nullptr));
+    if (!data)
+        throw std::bad_alloc();
+    return data.get();
+}
+
+} // namespace
+
 Ref<RegExMatch> RegEx::Search(const String& target)
 {
-    std::unique_ptr<pcre2_compile_context, CompileContextFree> context(pcre2_compile_context_create(nullptr));
-    if (!context)
-        throw std::bad_alloc();
-    // CR, LF and CR LF all end a line: scripts and names may come from any platform.
-    pcre2_set_newline(context.get(), PCRE2_NEWLINE_ANYCRLF);
-
     int errorCode = 0;
     PCRE2_SIZE errorOffset = 0;
     const std::string& pattern = SearchPattern.bytes();
     // No JIT: each expression serves one search, and a JIT compile costs some forty times the search.
     std::unique_ptr<pcre2_code, CodeFree> code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()),
-        pattern.size(), compileOptions(*m_options), &errorCode, &errorOffset, context.get()));
+        pattern.size(), compileOptions(*m_options), &errorCode, &errorOffset, compileContext()));
     if (!code)
         throw RegExSearchPatternException(errorMessage(errorCode));
 
-    std::unique_ptr<pcre2_match_data, MatchDataFree> data(
-        pcre2_match_data_create_from_pattern(code.get(), nullptr));
-    if (!data)
-        throw std::bad_alloc();
+    pcre2_match_data* data = matchData();
     const std::string& subject = target.bytes();
     const int result = pcre2_match(
-        code.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data.get(), nullptr);
+        code.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data, nullptr);
     if (result == PCRE2_ERROR_NOMATCH)
         return nullptr;
     if (result < 0)
         throw RegExException(errorMessage(result));
 
-    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
+    const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data);
     Ref<RegExMatch> match = New<RegExMatch>();
     // \K in a lookahead can end a match before its start; such a match holds no text.
     const PCRE2_SIZE end = std::max(ovector[0], ovector[1]);
