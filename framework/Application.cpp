@@ -3,6 +3,7 @@
 #include "framework/MenuItem.h"
 #include "framework/MsgBox.h"
 #include "framework/WindowList.h"
+#include "platform/CarbonEvents.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -20,6 +21,7 @@ struct RuntimeState {
     Ref<Application> app;
     std::exception_ptr pending;
     bool quitRequested = false;
+    bool loopStarted = false;
     int32_t exitStatus = 0;
     QApplication* ownApplication = nullptr;
 };
@@ -124,6 +126,7 @@ void RuntimeInit()
         startingPlatform = false;
     }
     QApplication::setQuitOnLastWindowClosed(false); // AutoQuit decides
+    platform::setHandlerCallGuard(&dispatchGuarded);
 }
 
 void _RuntimeInitExternalClasses()
@@ -149,6 +152,7 @@ Ref<Application> _GetAppObject()
 void _RuntimeRun()
 {
     RuntimeState& s = state();
+    s.loopStarted = true;
     WindowList::openPending();
     if (s.app)
         s.app->Event_Open();
@@ -210,12 +214,18 @@ bool quitRequested()
     return state().quitRequested;
 }
 
+bool loopStarted()
+{
+    return state().loopStarted;
+}
+
 void resetForTesting()
 {
     RuntimeState& s = state();
     s.app = nullptr;
     s.pending = nullptr;
     s.quitRequested = false;
+    s.loopStarted = false;
     s.exitStatus = 0;
 }
 

@@ -68,6 +68,8 @@ namespace Runtime {
 // Re-raises the exception that escaped a handler, if there is one.
 void rethrowPending();
 bool quitRequested();
+// True once _RuntimeRun has begun: a window made from then on opens from the event loop.
+bool loopStarted();
 // For tests: forget the state of a finished run, so that another can start in the same process.
 void resetForTesting();
 } // namespace Runtime

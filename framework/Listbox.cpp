@@ -212,10 +212,29 @@ private:
     QScrollBar* m_scrollBar; // owned by this widget
 };
 
+std::vector<const ClassRecord*> Listbox::interfaceRecords()
+{
+    auto interface = [](const char* name, std::vector<MethodRecord> methods) {
+        return &ClassRecord::define(
+            name, nullptr, {}, [&](ClassRecord& r) { r.methods = std::move(methods); });
+    };
+    static const std::vector<const ClassRecord*> records = {
+        interface("ListInterface", { { "BindList", "%%o<listDataProvider>" } }),
+        interface("bindingPartInterface", { { "getBoundPart", "%o<Object>%s" } }),
+        interface("listDataNotificationReceiver",
+            { { "listDataInsertedRow", "%%i4" }, { "listDataRemovedRow", "%%i4" },
+                { "listDataReload", "%%" } }),
+        interface("listSelectionNotifier",
+            { { "addListSelectionNotificationReceiver", "%%o<listSelectionNotificationReceiver>" },
+                { "removeListSelectionNotificationReceiver", "%%o<listSelectionNotificationReceiver>" } }),
+    };
+    return records;
+}
+
 const ClassRecord& Listbox::__Lookup()
 {
     static const ClassRecord& record = ClassRecord::define(
-        "Listbox", &RectControl::__Lookup(), {}, [](ClassRecord& r) {
+        "Listbox", &RectControl::__Lookup(), interfaceRecords(), [](ClassRecord& r) {
             r.properties = {
                 accessor("ColumnCount", &Listbox::ColumnCount, &Listbox::setColumnCount),
                 field("ColumnWidths", &Listbox::ColumnWidths),

@@ -20,6 +20,8 @@ class Listbox : public RectControl {
 public:
     static const ClassRecord& __Lookup();
     const ClassRecord& classRecord() const override { return __Lookup(); }
+    // The four interfaces a list implements, which its subclasses list again in their records.
+    static std::vector<const ClassRecord*> interfaceRecords();
 
     Listbox();
     ~Listbox() override;

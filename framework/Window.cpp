@@ -9,8 +9,10 @@
 #include "framework/WindowList.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -91,6 +93,10 @@ void remove(Window& window)
 void scheduleOpen(const Ref<Window>& window)
 {
     pendingOpens().push_back(window);
+    // Before the loop runs, _RuntimeRun raises the Open events first; a window made later has them
+    // from the next turn of the loop.
+    if (Runtime::loopStarted())
+        QTimer::singleShot(0, QCoreApplication::instance(), [] { dispatchGuarded([] { openPending(); }); });
 }
 
 void openPending()

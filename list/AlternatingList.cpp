@@ -2,14 +2,14 @@
 
 const fw::ClassRecord& AlternatingList::__Lookup()
 {
-    static const fw::ClassRecord& record
-        = fw::ClassRecord::define("AlternatingList", &fw::Listbox::__Lookup(), {}, [](fw::ClassRecord& r) {
-              r.methods = { { "Event_CellTextPaint", "%b%o<Graphics>i4i4i4i4" },
-                  { "Event_CellBackgroundPaint", "%b%o<Graphics>i4i4" } };
-              r.declaredEvents = { "cellBackgroundPaint" };
-              r.bindableEvents.push_back(fw::bindable("cellBackgroundPaint", "( Graphics, Int32, Int32 )",
-                  &AlternatingList::cellBackgroundPaint));
-          });
+    static const fw::ClassRecord& record = fw::ClassRecord::define(
+        "AlternatingList", &fw::Listbox::__Lookup(), fw::Listbox::interfaceRecords(), [](fw::ClassRecord& r) {
+            r.methods = { { "Event_CellTextPaint", "%b%o<Graphics>i4i4i4i4" },
+                { "Event_CellBackgroundPaint", "%b%o<Graphics>i4i4" } };
+            r.declaredEvents = { "cellBackgroundPaint" };
+            r.bindableEvents.push_back(fw::bindable(
+                "cellBackgroundPaint", "( Graphics, Int32, Int32 )", &AlternatingList::cellBackgroundPaint));
+        });
     return record;
 }
 

@@ -14,8 +14,8 @@ constexpr fw::Color normalFace { 0xBDBBBD };
 
 const fw::ClassRecord& CustomCellListbox::__Lookup()
 {
-    static const fw::ClassRecord& record = fw::ClassRecord::define(
-        "CustomCellListbox", &AlternatingList::__Lookup(), {}, [](fw::ClassRecord& r) {
+    static const fw::ClassRecord& record = fw::ClassRecord::define("CustomCellListbox",
+        &AlternatingList::__Lookup(), fw::Listbox::interfaceRecords(), [](fw::ClassRecord& r) {
             r.properties.push_back(fw::field("cellcolor", &CustomCellListbox::cellcolor));
             r.methods = { { "Event_CellClick", "%b%i4i4i4i4" },
                 { "Event_cellBackgroundPaint", "%%o<Graphics>i4i4" }, { "Event_CompareRows", "%b%i4i4i4i4&" },

@@ -57,14 +57,17 @@ private:
 
 bool FrontSwitchWatch::start()
 {
-    if (!QCoreApplication::instance()) return false;
+    if (!QCoreApplication::instance())
+        return false;
     std::optional<std::string> directory = eventDirectory(true);
-    if (!directory) return false;
+    if (!directory)
+        return false;
     if (!m_notifier) {
         // A new application object after the old one's end: start over.
         m_watch = -1;
         m_inotify.reset(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
-        if (!m_inotify.valid()) return false;
+        if (!m_inotify.valid())
+            return false;
         m_notifier
             = new QSocketNotifier(m_inotify.get(), QSocketNotifier::Read, QCoreApplication::instance());
         QObject::connect(m_notifier, &QSocketNotifier::activated, [this] { readNotices(); });
@@ -91,25 +94,32 @@ void FrontSwitchWatch::readNotices()
     alignas(inotify_event) char buffer[4096];
     for (;;) {
         ssize_t got = ::read(m_inotify.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
         for (ssize_t offset = 0; offset < got;) {
             inotify_event event;
             std::memcpy(&event, buffer + offset, sizeof event);
             std::string_view name(buffer + offset + sizeof event, event.len);
             name = name.substr(0, name.find('\0'));
             // Lost notices may have held a switch.
-            if ((event.mask & IN_Q_OVERFLOW) || name == "front") m_pending = true;
-            if (event.mask & IN_IGNORED) m_watch = -1;
+            if ((event.mask & IN_Q_OVERFLOW) || name == "front")
+                m_pending = true;
+            if (event.mask & IN_IGNORED)
+                m_watch = -1;
             offset += static_cast<ssize_t>(sizeof event + event.len);
         }
     }
     dispatch();
 }
 
+HandlerCallGuard handlerCallGuard = nullptr;
+
 void FrontSwitchWatch::dispatch()
 {
-    if (m_dispatching) return;
+    if (m_dispatching)
+        return;
     m_dispatching = true;
     struct Done {
         bool& flag;
@@ -121,12 +131,23 @@ void FrontSwitchWatch::dispatch()
         std::vector<Installation> installations = m_installations;
         for (const Installation& installation : installations) {
             // No event object stands behind the call reference and the event; handlers get 0 for both.
-            if (installation.wantsFrontSwitch) installation.handler(0, 0, installation.userData);
+            if (!installation.wantsFrontSwitch)
+                continue;
+            const auto call = [&installation] { installation.handler(0, 0, installation.userData); };
+            if (handlerCallGuard)
+                handlerCallGuard(call);
+            else
+                call();
         }
     }
 }
 
 } // namespace
+
+void setHandlerCallGuard(HandlerCallGuard guard)
+{
+    handlerCallGuard = guard;
+}
 
 struct OpaqueEventTarget { };
 static OpaqueEventTarget applicationTarget;
@@ -156,12 +177,14 @@ int32_t InstallEventHandler(EventTargetRef target, EventHandlerUPP handler, uint
             || (eventClass == applicationEventClass && eventKind == frontSwitchedEventKind);
     }
     FrontSwitchWatch& watch = FrontSwitchWatch::instance();
-    if (wantsFrontSwitch && !watch.start()) return eventInternalErr;
+    if (wantsFrontSwitch && !watch.start())
+        return eventInternalErr;
     // The handler takes its user data as a 32-bit value, as pointers were when that signature was made.
     auto data = static_cast<int32_t>(reinterpret_cast<intptr_t>(userData));
     int32_t reference = watch.nextReference();
     watch.add({ handler, data, reference, wantsFrontSwitch });
-    if (outRef) std::memcpy(outRef, &reference, sizeof reference);
+    if (outRef)
+        std::memcpy(outRef, &reference, sizeof reference);
     return eventNoErr;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/FourCharCode.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace fw::platform {
 
@@ -32,6 +33,12 @@ EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr proc);
 // cannot be watched (no Qt application, or a refused event directory); such a handler is not installed.
 int32_t InstallEventHandler(EventTargetRef target, EventHandlerUPP handler, uint32_t numTypes,
     const void* typeList, void* userData, void* outRef);
+
+// How the platform calls a handler. The framework gives its own guard, so that an exception that
+// escapes a handler reaches the framework's handling of exceptions instead of unwinding through Qt's
+// event loop; with none given, handlers are called directly.
+using HandlerCallGuard = void (*)(const std::function<void()>& call);
+void setHandlerCallGuard(HandlerCallGuard guard);
 
 // Removes every installation and stops watching, so that a test starts from nothing.
 void resetEventHandlersForTesting();

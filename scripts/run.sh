@@ -7,7 +7,7 @@ bash scripts/build.sh build
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "There is no display to show the palette on. Run it under a virtual one:"
-  echo "  bash scripts/deps.sh xvfb && xvfb-run -a bash scripts/run.sh"
+  echo "  bash scripts/deps.sh xvfb xauth && xvfb-run -a bash scripts/run.sh"
   exit 1
 fi
 

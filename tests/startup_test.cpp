@@ -9,7 +9,10 @@
 #include "framework/RectControl.h"
 #include "framework/ResourceFork.h"
 #include "framework/Window.h"
+#include "list/AlternatingList.h"
 #include "list/CustomCellListbox.h"
+#include "platform/CarbonEvents.h"
+#include "platform/ProcessManager.h"
 
 #include <QImage>
 #include <QTimer>
@@ -310,6 +313,63 @@ TEST_F(PaletteIcons, FinalisationReleasesThePictureCaches)
     for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
              &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
         EXPECT_TRUE(cache->picture.isNil());
+}
+
+} // namespace
+
+namespace {
+
+using LaterEvents = PaletteFixture;
+
+TEST_F(LaterEvents, AWindowMadeWhileTheLoopRunsGetsItsOpenEvents)
+{
+    startWithoutLoop();
+    bool opened = false;
+    fw::Ref<fw::Window> later;
+    auto make = after(10, [&] {
+        later = fw::New<fw::Window>();
+        later->Open.bind([&] { opened = true; });
+        later->Constructor();
+    });
+    auto quit = after(80, [] { Global::App()->Quit(); });
+    fw::_RuntimeRun();
+    EXPECT_TRUE(opened);
+}
+
+int32_t throwingHandler(int32_t, int32_t, int32_t) { throw fw::NilObjectException(); }
+
+TEST_F(LaterEvents, AnExceptionFromAFrontSwitchHandlerGoesToTheLoopNotThroughQt)
+{
+    fw::RuntimeInit();
+    Program::initialize();
+    Program::_NewAppInstance();
+    const uint32_t types[2] = { fw::platform::applicationEventClass, fw::platform::frontSwitchedEventKind };
+    ASSERT_EQ(fw::platform::InstallEventHandler(fw::platform::GetApplicationEventTarget(),
+                  fw::platform::NewEventHandlerUPP(&throwingHandler), 1, types, nullptr, nullptr),
+        0);
+    ASSERT_TRUE(fw::platform::bringToFront(fw::platform::fourCC("RBv2")));
+    bool raised = false;
+    for (int i = 0; i < 200 && !raised; ++i) {
+        try {
+            Global::App()->DoEvents(-1);
+        } catch (const fw::NilObjectException&) {
+            raised = true;
+        }
+    }
+    EXPECT_TRUE(raised);
+    EXPECT_TRUE(fw::Runtime::quitRequested());
+}
+
+TEST(ListRecords, TheListClassesListTheFourListInterfaces)
+{
+    for (const fw::ClassRecord* record :
+        { &fw::Listbox::__Lookup(), &AlternatingList::__Lookup(), &CustomCellListbox::__Lookup() }) {
+        SCOPED_TRACE(record->fullName);
+        ASSERT_EQ(record->interfaces.size(), 4u);
+        EXPECT_EQ(record->interfaces[0]->fullName, "ListInterface");
+        EXPECT_EQ(record->interfaces[3]->fullName, "listSelectionNotifier");
+        EXPECT_EQ(record->interfaces[2]->methods.size(), 3u);
+    }
 }
 
 } // namespace
