@@ -33,13 +33,20 @@ protected:
         painter.setPen(m_pressed ? QColor(0xFF, 0xFF, 0xFF) : QColor(0x80, 0x80, 0x80));
         painter.drawLine(box.bottomLeft(), box.bottomRight());
         painter.drawLine(box.topRight(), box.bottomRight());
-        if (Ref<Picture> icon = m_owner.Icon()) {
+        Ref<Picture> icon = m_owner.Icon();
+        if (!icon)
+            return;
+        dispatchGuarded([&] {
             Ref<Graphics> g = New<Graphics>(&painter, rect());
+            // The Graphics must not outlive this paint's painter, whatever happens while drawing.
+            struct Detach {
+                Graphics& g;
+                ~Detach() { g.detach(); }
+            } detach { *g };
             const int32_t x = (width() - icon->Width()) / 2 + (m_pressed ? 1 : 0);
             const int32_t y = (height() - icon->Height()) / 2 + (m_pressed ? 1 : 0);
             g->DrawPicture(icon, x, y, -10000, -10000, 0, 0, -10000, -10000);
-            g->detach();
-        }
+        });
     }
 
     void mousePressEvent(QMouseEvent* event) override

@@ -80,8 +80,9 @@ public:
     QRect cellArea(int32_t row, int32_t column) const
     {
         const int32_t columns = m_owner.ColumnCount();
-        const int32_t left = column * rowsWidth() / columns;
-        const int32_t right = (column + 1) * rowsWidth() / columns;
+        // In 64 bits: a wide list of many columns overflows the product in 32.
+        const auto left = static_cast<int32_t>(int64_t(column) * rowsWidth() / columns);
+        const auto right = static_cast<int32_t>((int64_t(column) + 1) * rowsWidth() / columns);
         const int64_t top = headingHeight() + int64_t(row - topRow()) * rowHeight();
         return QRect(left, static_cast<int>(std::clamp<int64_t>(top, INT32_MIN / 2, INT32_MAX / 2)),
             right - left, rowHeight());

@@ -57,7 +57,9 @@ bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, 
     if (fw::IsA<ButtonsCell>(CellTag(row, column).objectValue())) {
         Global::Window1()->Class21()->Go = true;
         Global::Window1()->Class21()->setMode(1);
-        while (Global::Window1()->Class21()->Go)
+        // The list's window may close inside the wait; its timer goes with it, and asking for the palette
+        // window then would make a new one, so the wait ends with the window.
+        while (Window() && Global::Window1()->Class21()->Go)
             Global::App()->DoEvents(-1);
         // The wait runs other events: the reload button may have removed the row or put another cell
         // object in it. Only a button cell still in place gets its normal face back.

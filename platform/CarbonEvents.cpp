@@ -111,6 +111,10 @@ void FrontSwitchWatch::readNotices()
             offset += static_cast<ssize_t>(sizeof event + event.len);
         }
     }
+    // The directory went (a cleaner of temporary folders, say): make it again and watch it anew, so
+    // that later switches are still heard; the handlers look at the front once more.
+    if (m_watch < 0 && !m_installations.empty() && start())
+        m_pending = true;
     dispatch();
 }
 

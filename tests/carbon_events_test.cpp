@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QCoreApplication>
 
 #include <array>
@@ -46,7 +48,8 @@ int32_t frontSwitched(int32_t, int32_t, int32_t userData)
     deepest = std::max(deepest, ++depth);
     lastUserData = userData;
     lastFront = frontAsTheProgramAsks();
-    if (duringHandler) duringHandler();
+    if (duringHandler)
+        duringHandler();
     --depth;
     return 0;
 }
@@ -88,7 +91,8 @@ bool processEventsUntil(const std::function<bool()>& done, std::chrono::millisec
 {
     auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
@@ -196,7 +200,8 @@ TEST_F(CarbonEvents, HandlersDoNotRunInsideThemselves)
     // Each handler switches again and spins a nested event loop, as the list's press wait does.
     int switches = 0;
     duringHandler = [&switches] {
-        if (switches < 20) bringToFront(fourCC(++switches % 2 ? "RBv2" : "Fndr"));
+        if (switches < 20)
+            bringToFront(fourCC(++switches % 2 ? "RBv2" : "Fndr"));
         processEventsFor(5ms);
     };
     ASSERT_TRUE(bringToFront(fourCC("Fndr")));
@@ -216,6 +221,17 @@ TEST_F(CarbonEvents, MissingDirectoryIsMadeAtInstall)
     EXPECT_EQ(status.st_mode, S_IFDIR | 0700u);
     ASSERT_TRUE(bringToFront(fourCC("RBv2")));
     EXPECT_TRUE(processEventsUntil([] { return calls == 1; }));
+}
+
+TEST_F(CarbonEvents, SwitchesAreStillHeardAfterTheDirectoryIsRemoved)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    ASSERT_TRUE(processEventsUntil([] { return calls == 1; }));
+    std::filesystem::remove_all(m_runtime.eventDirectory());
+    processEventsFor(100ms);
+    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+    EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }, 2s));
 }
 
 TEST_F(CarbonEvents, RefusedDirectoryMeansNoNotices)

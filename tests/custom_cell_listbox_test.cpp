@@ -268,6 +268,20 @@ TEST_F(CustomCellListboxTest, RowsReplacedDuringTheFlashAreLeftAlone)
     }
 }
 
+// The user may close the palette while a press flash waits: the wait ends, and no new window is made.
+TEST_F(CustomCellListboxTest, ClosingTheWindowDuringTheFlashEndsTheWait)
+{
+    fw::Ref<TestButtonsCell> pressed = addButton();
+    auto close = after(20, [&] { window->widget()->close(); });
+    auto guard = after(3000, [&] {
+        ADD_FAILURE() << "the wait did not end";
+        timer()->Go = false;
+    });
+    EXPECT_TRUE(list->Event_CellClick(0, 0, 1, 1));
+    EXPECT_FALSE(window->isOpen());
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+}
+
 TEST_F(CustomCellListboxTest, CompareRowsSubtractsTheSortValuesWrapping)
 {
     const struct {

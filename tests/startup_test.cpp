@@ -336,7 +336,10 @@ TEST_F(LaterEvents, AWindowMadeWhileTheLoopRunsGetsItsOpenEvents)
     EXPECT_TRUE(opened);
 }
 
-int32_t throwingHandler(int32_t, int32_t, int32_t) { throw fw::NilObjectException(); }
+int32_t throwingHandler(int32_t, int32_t, int32_t)
+{
+    throw fw::NilObjectException();
+}
 
 TEST_F(LaterEvents, AnExceptionFromAFrontSwitchHandlerGoesToTheLoopNotThroughQt)
 {
