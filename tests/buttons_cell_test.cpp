@@ -70,7 +70,6 @@ protected:
         return image;
     }
 
-    TemporaryRuntimeDirectory runtime;
     ScriptFolder folder;
     fw::Ref<Window1> window;
     fw::Ref<CustomCellListbox> list;

@@ -117,7 +117,6 @@ protected:
 
     std::string frontPath() const { return runtime.eventDirectory() + "/front"; }
 
-    TemporaryRuntimeDirectory runtime;
     ScriptFolder folder;
 };
 

@@ -64,7 +64,6 @@ protected:
     // the press flash runs to its end.
     bool click(int32_t row) { return list->Event_CellClick(row, 0, 10, 5); }
 
-    TemporaryRuntimeDirectory runtime;
     ScriptFolder folder;
     fw::Ref<Window1> window;
     fw::Ref<CustomCellListbox> list;

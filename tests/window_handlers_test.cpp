@@ -86,7 +86,6 @@ protected:
         return found;
     }
 
-    TemporaryRuntimeDirectory runtime;
     ScriptFolder folder;
     fw::Ref<Window1> window;
     fw::Ref<CustomCellListbox> list;
