@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
@@ -32,24 +33,31 @@ RuntimeState& state()
     return instance;
 }
 
-// Qt ends the process on a fatal error, such as no display to connect to; the program then says so in
-// one line and exits with a status of its own instead of aborting. While the platform starts, its
-// warnings are kept for that line.
+// Qt ends the process on a fatal error. When that is a display that cannot be reached, the program says
+// so in one line and exits with a status of its own instead of aborting; any other fatal error is
+// reported as Qt gives it, with the same status. While the platform starts, its warnings are kept:
+// they name the cause.
 bool startingPlatform = false;
-QString startWarning;
+QStringList startWarnings;
 
 void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) {
-        const QString reason = startWarning.isEmpty() ? message.section('\n', 0, 0) : startWarning.trimmed();
-        std::fprintf(stderr,
-            "ide-script: cannot open a window: %s (is DISPLAY set? run under Xvfb otherwise)\n",
-            reason.toLocal8Bit().constData());
+        const QStringList display = startWarnings.filter(QLatin1String("display"), Qt::CaseInsensitive);
+        if (startingPlatform && !display.isEmpty()) {
+            std::fprintf(stderr,
+                "ide-script: cannot open a window: %s (is DISPLAY set? run under Xvfb otherwise)\n",
+                display.join(QLatin1String("; ")).toLocal8Bit().constData());
+        } else {
+            for (const QString& warning : startingPlatform ? startWarnings : QStringList())
+                std::fprintf(stderr, "ide-script: %s\n", warning.toLocal8Bit().constData());
+            std::fprintf(stderr, "ide-script: %s\n", message.trimmed().toLocal8Bit().constData());
+        }
         std::_Exit(2);
     }
     if (startingPlatform) {
-        if (startWarning.isEmpty())
-            startWarning = message;
+        if (type == QtCriticalMsg || type == QtWarningMsg)
+            startWarnings.append(message.trimmed());
         return;
     }
     if (type == QtCriticalMsg || type == QtWarningMsg)

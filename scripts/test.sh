@@ -7,6 +7,8 @@ jobs=$(nproc)
 
 echo "== Build and test"
 bash scripts/build.sh build
+# The end-to-end test's virtual display and the tools that drive and look at it.
+bash scripts/deps.sh xvfb xdotool x11-utils x11-apps xclip
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$jobs")
 
 echo "== Fuzz the parsers of outside bytes"

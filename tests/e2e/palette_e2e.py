@@ -10,33 +10,24 @@ ended on success, failure and timeout; each also gets SIGKILL from the kernel sh
 """
 
 import argparse
-import ctypes
 import os
-import re
-import select
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 
-TITLE = "IDE Script"
-FACE = 0xBDBBBD
-PRESSED = 0x777777
-BACKGROUND = 0xE8E8E8
+sys.dont_write_bytecode = True  # the source tree stays clean
+from xsession import (FACE, HEIGHT, PRESSED, ROW_HEIGHT, ROW_TOP, ROW_X, STEP_DEADLINE, TITLE, WIDTH, Failure,
+    Processes, Shot, background_below, click, die_with_parent, face_shows, fail_on_signals, ignore_signals, row_band,
+    rows_drawn, run, say, shoot, shoot_raw, start_display, wait_until, window_info, windows_named)
 
-WIDTH, HEIGHT = 130, 148
 COLLAPSED = 25
 # Tall enough for every fixture row and the one that reload adds, with background under the last.
 GROWN = 260
-ROW_TOP, ROW_HEIGHT = 2 + 20, 20
-ROW_X = 65
 
 OVERALL_DEADLINE = 150  # seconds; CTest's own limit is longer, so that this script cleans up first
-STEP_DEADLINE = 15
 FLASH_WINDOW = 0.4
 
 # The folder's items. Rows come in the byte order of the names that match "rbs$"; a row's click
@@ -62,199 +53,6 @@ UNLISTED = [
 ADDED = ("New script.rbs", b"' added while the palette runs\nBeep\n")
 ADDED_ROW = 1  # between "Hello World.rbs" and "Tools.rbs"
 REMOVED = "raw bytes.rbs"
-
-
-class Failure(Exception):
-    pass
-
-
-def say(text):
-    print(text, flush=True)
-
-
-# ---- processes --------------------------------------------------------------------------------------
-
-_libc = ctypes.CDLL(None, use_errno=True)
-PR_SET_PDEATHSIG = 1
-
-
-def _die_with_parent():
-    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
-
-
-class Processes:
-    """The long-lived processes this run starts, ended in reverse order at the end."""
-
-    def __init__(self, logs):
-        self.logs = logs
-        self.running = []  # (name, Popen)
-
-    def start(self, name, argv, env, **kwargs):
-        log = open(os.path.join(self.logs, name + ".log"), "wb")
-        kwargs.setdefault("stdout", log)
-        kwargs.setdefault("stderr", log)
-        process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
-        log.close()
-        self.running.append((name, process))
-        return process
-
-    def stop(self, process, sig=signal.SIGTERM, grace=5):
-        if process.poll() is None:
-            process.send_signal(sig)
-            try:
-                process.wait(grace)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-        self.running = [(n, p) for n, p in self.running if p is not process]
-
-    def stop_all(self):
-        for _, process in reversed(list(self.running)):
-            self.stop(process)
-
-    def log(self, name):
-        try:
-            with open(os.path.join(self.logs, name + ".log"), "rb") as f:
-                return f.read().decode("utf-8", "replace")
-        except OSError:
-            return ""
-
-
-def run(argv, env, timeout=10, check=True):
-    """Runs a short tool; a failing or hanging one is a failure of the step that needed it."""
-    try:
-        done = subprocess.run(argv, env=env, stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"{argv[0]} did not finish within {timeout} s: {' '.join(argv)}")
-    if check and done.returncode != 0:
-        raise Failure(f"{' '.join(argv)} failed ({done.returncode}): {done.stderr.decode(errors='replace')}")
-    return done
-
-
-def wait_until(what, probe, timeout=STEP_DEADLINE, interval=0.02):
-    """Polls `probe` until it gives something true; its last value is returned."""
-    end = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > end:
-            raise Failure(f"{what}: not within {timeout} s")
-        time.sleep(interval)
-
-
-# ---- X display ------------------------------------------------------------------------------------
-
-
-def start_display(processes, env):
-    reader, writer = os.pipe()
-    try:
-        processes.start("xvfb", ["Xvfb", "-displayfd", str(writer), "-screen", "0", "640x480x24", "-nolisten",
-            "tcp", "-noreset"], env, pass_fds=(writer,))
-    finally:
-        os.close(writer)
-    got = b""
-    end = time.monotonic() + STEP_DEADLINE
-    try:
-        while not got.endswith(b"\n"):
-            left = end - time.monotonic()
-            if left <= 0 or not select.select([reader], [], [], left)[0]:
-                raise Failure("Xvfb gave no display number: " + processes.log("xvfb"))
-            chunk = os.read(reader, 64)
-            if not chunk:
-                raise Failure("Xvfb ended before it gave a display number: " + processes.log("xvfb"))
-            got += chunk
-    finally:
-        os.close(reader)
-    return ":" + got.decode().strip()
-
-
-def window_info(env, window):
-    done = run(["xwininfo", "-id", str(window)], env, check=False)
-    if done.returncode != 0:
-        return None
-    text = done.stdout.decode(errors="replace")
-    info = {}
-    for key in ("Width", "Height", "Absolute upper-left X", "Absolute upper-left Y"):
-        found = re.search(rf"^\s*{key}:\s*(-?\d+)", text, re.M)
-        info[key] = int(found.group(1)) if found else None
-    found = re.search(r"Map State:\s*(\w+)", text)
-    info["Map State"] = found.group(1) if found else None
-    return info
-
-
-def windows_named(env, title):
-    done = run(["xdotool", "search", "--name", "^" + re.escape(title) + "$"], env, check=False)
-    return [int(w) for w in done.stdout.split()]
-
-
-def click(env, window, x, y):
-    run(["xdotool", "mousemove", "--window", str(window), str(x), str(y), "click", "1"], env)
-
-
-class Shot:
-    """A window's pixels from xwd, as 0xRRGGBB values."""
-
-    def __init__(self, data):
-        header = struct.unpack(">25I", data[:100])
-        size, self.width, self.height = header[0], header[4], header[5]
-        self.little = header[7] == 0
-        self.line = header[12]
-        # The bits-per-pixel field is not to be trusted (a 32-bit pixel may say 24); the line length is.
-        self.step = self.line // self.width
-        self.offset = size + header[19] * 12
-        self.data = data
-        if len(data) < self.offset + self.line * self.height:
-            raise Failure("a screenshot came back short")
-
-    def pixel(self, x, y):
-        at = self.offset + y * self.line + x * self.step
-        return int.from_bytes(self.data[at:at + self.step], "little" if self.little else "big") & 0xFFFFFF
-
-    def share(self, colour, x0, y0, x1, y1):
-        """The share of pixels of `colour` in [x0, x1) x [y0, y1)."""
-        hits = sum(1 for y in range(y0, y1) for x in range(x0, x1) if self.pixel(x, y) == colour)
-        return hits / ((x1 - x0) * (y1 - y0))
-
-    def png(self):
-        rows = b"".join(
-            b"\0" + b"".join(self.pixel(x, y).to_bytes(3, "big") for x in range(self.width))
-            for y in range(self.height))
-
-        def chunk(kind, body):
-            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
-
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
-
-
-def shoot_raw(env, window):
-    return run(["xwd", "-id", str(window), "-silent"], env).stdout
-
-
-def shoot(env, window):
-    return Shot(shoot_raw(env, window))
-
-
-def row_band(row):
-    top = ROW_TOP + ROW_HEIGHT * row
-    # The face's inside: clear of the rounded ends, the shadow and the window's edges.
-    return 12, top + 3, 118, top + ROW_HEIGHT - 5
-
-
-def face_shows(shot, row, colour):
-    # The caption's glyphs cover part of the face; the rest must be the face's colour.
-    return shot.share(colour, *row_band(row)) >= 0.5
-
-
-def background_below(shot, rows):
-    top = ROW_TOP + ROW_HEIGHT * rows
-    # Down to the list's bottom, which is 25 pixels above the window's.
-    return shot.share(BACKGROUND, 8, top + 1, 120, min(top + 30, shot.height - 26)) == 1.0
-
-
-def rows_drawn(shot, rows, below):
-    return all(face_shows(shot, row, FACE) for row in range(rows)) and (not below or background_below(shot, rows))
 
 
 # ---- the scripts' folder and what the stand-in records --------------------------------------------
@@ -505,7 +303,7 @@ class Palette:
         for attempt in range(1, 4):
             clicker = subprocess.Popen(["xdotool", "mousemove", "--window", str(self.window), str(ROW_X),
                 str(ROW_TOP + ROW_HEIGHT * row + 10), "click", "1"], env=self.env, stdin=subprocess.DEVNULL,
-                preexec_fn=_die_with_parent)
+                preexec_fn=die_with_parent)
             shots = []
             end = time.monotonic() + FLASH_WINDOW
             try:
@@ -583,13 +381,7 @@ def main():
             say(f"FAIL: {tool} is not installed")
             return 1
 
-    def on_signal(number, _frame):
-        raise Failure(f"stopped by signal {number}" if number != signal.SIGALRM else
-            f"the whole run took longer than {OVERALL_DEADLINE} s")
-
-    for number in (signal.SIGTERM, signal.SIGINT, signal.SIGALRM, signal.SIGHUP):
-        signal.signal(number, on_signal)
-    signal.alarm(OVERALL_DEADLINE)
+    fail_on_signals(OVERALL_DEADLINE)
 
     work = tempfile.mkdtemp(prefix="palette-e2e-")
     processes = Processes(work)
@@ -602,14 +394,9 @@ def main():
         status = 0
     except Failure as failure:
         say(f"FAIL: {failure}")
-        for name in ("palette", "standin", "xvfb"):
-            log = processes.log(name).strip()
-            if log:
-                say(f"--- {name} log:\n{log[-3000:]}")
+        say(processes.tails().rstrip())
     finally:
-        signal.alarm(0)
-        for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
-            signal.signal(number, signal.SIG_IGN)
+        ignore_signals()
         if os.path.exists(palette.opened):
             with open(palette.opened, "rb") as f:
                 first = f.read().split(b"\0")[0]
