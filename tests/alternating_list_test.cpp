@@ -1,5 +1,6 @@
 #include "tests/support/ListSupport.h"
 #include "tests/support/PaletteFixture.h"
+#include "tests/support/Pixels.h"
 
 #include "list/AlternatingList.h"
 
@@ -54,7 +55,7 @@ TEST_F(AlternatingListTest, BackgroundFillFollowsRowParitySelectionAndAlternateR
         list->alternateRows = c.alternateRows;
         list->alternateColor = fw::Color { c.alternateColor.value_or(0x000000) };
         list->setListIndex(c.selected ? c.row : -1);
-        QImage image = filledImage(30, 20, untouched);
+        QImage image = pixels::filled(30, 20, fw::Color { untouched });
         ImageGraphics g(image);
         int raised = 0;
         list->cellBackgroundPaint.bind([&](fw::Ref<fw::Graphics> passed, int32_t row, int32_t column) {
@@ -63,24 +64,24 @@ TEST_F(AlternatingListTest, BackgroundFillFollowsRowParitySelectionAndAlternateR
             EXPECT_EQ(row, c.row);
             EXPECT_EQ(column, 3);
             // The handler runs after the fill, on the same Graphics.
-            EXPECT_EQ(pixel(image, 15, 10), c.fill);
+            EXPECT_EQ(pixels::at(image, 15, 10).value, c.fill);
             if (c.fill != untouched) {
                 EXPECT_EQ(passed->ForeColor().value, c.fill);
             }
         });
         EXPECT_TRUE(list->Event_CellBackgroundPaint(g.get(), c.row, 3));
         EXPECT_EQ(raised, 1);
-        EXPECT_EQ(pixel(image, 0, 0), c.fill);
-        EXPECT_EQ(pixel(image, 29, 19), c.fill);
+        EXPECT_EQ(pixels::at(image, 0, 0).value, c.fill);
+        EXPECT_EQ(pixels::at(image, 29, 19).value, c.fill);
     }
 }
 
 TEST_F(AlternatingListTest, WithNoHandlerTheBackgroundStillCountsAsPainted)
 {
-    QImage image = filledImage(10, 10, untouched);
+    QImage image = pixels::filled(10, 10, fw::Color { untouched });
     ImageGraphics g(image);
     EXPECT_TRUE(list->Event_CellBackgroundPaint(g.get(), 0, 0));
-    EXPECT_EQ(pixel(image, 5, 5), untouched);
+    EXPECT_EQ(pixels::at(image, 5, 5).value, untouched);
 }
 
 TEST_F(AlternatingListTest, TextIsBoldWhiteOnTheSelectedRowAndPlainBlackElsewhere)
@@ -94,7 +95,7 @@ TEST_F(AlternatingListTest, TextIsBoldWhiteOnTheSelectedRowAndPlainBlackElsewher
         = { { 1, true, 0xFFFFFF }, { 0, false, 0x000000 }, { 2, false, 0x000000 }, { 9, false, 0x000000 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        QImage image = filledImage(10, 10, untouched);
+        QImage image = pixels::filled(10, 10, fw::Color { untouched });
         ImageGraphics g(image);
         g.get()->setBold(!c.bold);
         g.get()->setForeColor(fw::Color { 0x123456 });
@@ -133,7 +134,7 @@ TEST_F(AlternatingListTest, TheListDrawsTheTextInTheStyleSet)
     EXPECT_EQ(count(0, dark), 0);
     EXPECT_GT(count(20, dark), 10);
     EXPECT_EQ(count(20, light), 0);
-    EXPECT_EQ(pixel(image, 50, 50), 0x808080u); // below the last row: the handler's fill only
+    EXPECT_EQ(pixels::at(image, 50, 50).value, 0x808080u); // below the last row: the handler's fill only
 }
 
 } // namespace

@@ -62,7 +62,7 @@ protected:
     // The cell painted on its own into an image of that size, as the list hands it a Graphics.
     static QImage painted(const fw::Ref<ButtonsCell>& cell, int width, int height = 20)
     {
-        QImage image = filledImage(width, height, untouched);
+        QImage image = pixels::filled(width, height, fw::Color { untouched });
         ImageGraphics g(image);
         cell->cellPaint(g.get(), 0);
         EXPECT_EQ(g.get()->ForeColor(), black);
@@ -220,7 +220,7 @@ TEST_F(ButtonsCellTest, TheCaptionIsDarkOnItsBaselineAtFourteenWithALightCopyOne
 // The dark pixels of a caption drawn as the cell draws it, from x at the left, on the normal face.
 QImage reference(const fw::String& caption, int x, int width)
 {
-    QImage image = filledImage(width, 20, normalFace.value);
+    QImage image = pixels::filled(width, 20, normalFace);
     ImageGraphics g(image);
     g.get()->setTextSize(12);
     g.get()->setForeColor(fw::Color { 0xFFFFFF });
@@ -248,7 +248,7 @@ TEST_F(ButtonsCellTest, TheCaptionIsCentredWithTheDifferenceTruncated)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.caption) + " in " + std::to_string(c.width));
         const QImage image = painted(button(c.caption), c.width);
-        QImage measure = filledImage(1, 1, untouched);
+        QImage measure = pixels::filled(1, 1, fw::Color { untouched });
         ImageGraphics g(measure);
         g.get()->setTextSize(12);
         const int x = static_cast<int>(std::trunc((c.width - g.get()->StringWidth(c.caption)) / 2.0));
@@ -278,7 +278,7 @@ TEST_F(ButtonsCellTest, ASelectedRowLooksLikeAnyOther)
     list->customCell(0, 0, button("Go"));
     auto paintRow = [&](bool selected) {
         list->setListIndex(selected ? 0 : -1);
-        QImage image = filledImage(100, 20, untouched);
+        QImage image = pixels::filled(100, 20, fw::Color { untouched });
         ImageGraphics g(image);
         list->Event_cellBackgroundPaint(g.get(), 0, 0);
         return image;

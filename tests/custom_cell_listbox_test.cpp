@@ -1,6 +1,7 @@
 #include "tests/support/After.h"
 #include "tests/support/ListSupport.h"
 #include "tests/support/PaletteFixture.h"
+#include "tests/support/Pixels.h"
 
 #include "app/Class2.h"
 #include "framework/Timer.h"
@@ -330,11 +331,11 @@ TEST_F(CustomCellListboxTest, AreasBelowTheLastRowGetTheWindowsBackColour)
     watched->tagReads.clear();
     log.clear();
     for (int32_t row : { 1, 6 }) {
-        QImage image = filledImage(30, 20, untouched);
+        QImage image = pixels::filled(30, 20, fw::Color { untouched });
         ImageGraphics g(image);
         watched->Event_cellBackgroundPaint(g.get(), row, 0);
-        EXPECT_EQ(pixel(image, 0, 0), 0xE8E8E8u);
-        EXPECT_EQ(pixel(image, 29, 19), 0xE8E8E8u);
+        EXPECT_EQ(pixels::at(image, 0, 0).value, 0xE8E8E8u);
+        EXPECT_EQ(pixels::at(image, 29, 19).value, 0xE8E8E8u);
     }
     EXPECT_TRUE(watched->tagReads.empty());
     EXPECT_TRUE(log.empty());
@@ -360,11 +361,11 @@ TEST_F(CustomCellListboxTest, ASelectedRowGetsTheGradientBeforeTheCellPaints)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         list->setListIndex(c.selected ? c.row : -1);
-        QImage image = filledImage(30, 20, untouched);
+        QImage image = pixels::filled(30, 20, fw::Color { untouched });
         ImageGraphics g(image);
         std::optional<uint32_t> seen;
         for (RecordingCell* cell : { selected.get(), plain.get() })
-            cell->onPaint = [&](fw::Graphics&) { seen = pixel(image, 15, 10); };
+            cell->onPaint = [&](fw::Graphics&) { seen = pixels::at(image, 15, 10).value; };
         log.clear();
         list->Event_cellBackgroundPaint(g.get(), c.row, 0);
         EXPECT_EQ(seen.has_value(), c.hasCell);
@@ -372,7 +373,7 @@ TEST_F(CustomCellListboxTest, ASelectedRowGetsTheGradientBeforeTheCellPaints)
             EXPECT_EQ(*seen, c.seenByCell);
             EXPECT_EQ(log, std::vector<std::string> { "cellPaint " + std::to_string(c.row) });
         }
-        EXPECT_EQ(pixel(image, 15, 10), c.after);
+        EXPECT_EQ(pixels::at(image, 15, 10).value, c.after);
     }
 }
 
@@ -396,17 +397,17 @@ TEST_F(CustomCellListboxTest, TheGradientIsBlueOnlyWhenTheListIsActiveAndEnabled
         ASSERT_EQ(placed.control->Active(), c.floating);
         // A cell 40 x 20 at the top of a taller image: the gradient's last line, at y = 20, falls
         // outside the cell.
-        QImage image = filledImage(40, 30, untouched);
+        QImage image = pixels::filled(40, 30, fw::Color { untouched });
         {
             AreaGraphics g(image, QRect(0, 0, 40, 20));
             placed.control->gradient(g.get());
         }
-        EXPECT_EQ(pixel(image, 0, 0), c.line);
-        EXPECT_EQ(pixel(image, 39, 0), c.line);
-        EXPECT_EQ(pixel(image, 0, 10), c.middle);
-        EXPECT_EQ(pixel(image, 39, 10), c.middle);
-        EXPECT_EQ(pixel(image, 20, 19), c.last);
-        EXPECT_EQ(pixel(image, 20, 20), untouched);
+        EXPECT_EQ(pixels::at(image, 0, 0).value, c.line);
+        EXPECT_EQ(pixels::at(image, 39, 0).value, c.line);
+        EXPECT_EQ(pixels::at(image, 0, 10).value, c.middle);
+        EXPECT_EQ(pixels::at(image, 39, 10).value, c.middle);
+        EXPECT_EQ(pixels::at(image, 20, 19).value, c.last);
+        EXPECT_EQ(pixels::at(image, 20, 20).value, untouched);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/ListSupport.h"
 #include "tests/support/PaletteFixture.h"
+#include "tests/support/Pixels.h"
 
 #include "framework/Application.h"
 #include "framework/Listbox.h"
@@ -322,12 +323,12 @@ TEST_F(ListboxTest, EverySlotGetsABackgroundAndOnlyRowsGetText)
     EXPECT_EQ(backgrounds, (std::set<int32_t> { 0, 1, 2, 3, 4, 5 }));
     EXPECT_EQ(texts, (std::set<int32_t> { 0, 1 }));
     const uint32_t highlight = widget()->palette().color(QPalette::Highlight).rgb() & 0xFFFFFF;
-    EXPECT_EQ(pixel(image, 50, 30), 0xFFFFFFu); // row 0
-    EXPECT_EQ(pixel(image, 50, 50), highlight); // row 1, selected
-    EXPECT_EQ(pixel(image, 50, 70), 0xFFFFFFu); // below the last row
-    EXPECT_EQ(pixel(image, 99, 120), 0xFFFFFFu);
-    EXPECT_EQ(pixel(image, 50, 19), 0x999999u); // the heading's bottom line
-    EXPECT_EQ(pixel(image, 99, 2), 0xEEEEEEu);
+    EXPECT_EQ(pixels::at(image, 50, 30).value, 0xFFFFFFu); // row 0
+    EXPECT_EQ(pixels::at(image, 50, 50).value, highlight); // row 1, selected
+    EXPECT_EQ(pixels::at(image, 50, 70).value, 0xFFFFFFu); // below the last row
+    EXPECT_EQ(pixels::at(image, 99, 120).value, 0xFFFFFFu);
+    EXPECT_EQ(pixels::at(image, 50, 19).value, 0x999999u); // the heading's bottom line
+    EXPECT_EQ(pixels::at(image, 99, 2).value, 0xEEEEEEu);
 }
 
 TEST_F(ListboxTest, TheStyleAPaintHandlerSetsCarriesIntoTheListsOwnDrawing)
@@ -362,7 +363,7 @@ TEST_F(ListboxTest, TheStyleAPaintHandlerSetsCarriesIntoTheListsOwnDrawing)
     }
     EXPECT_GT(red, 10); // the text, in the handler's colour
     EXPECT_EQ(white, 0); // True: no background of the list's own
-    EXPECT_EQ(pixel(image, 50, 50), 0xFFFFFFu); // False below the last row: the list's white
+    EXPECT_EQ(pixels::at(image, 50, 50).value, 0xFFFFFFu); // False below the last row: the list's white
 }
 
 TEST_F(ListboxTest, TheScrollBarShowsOnlyWhileTheRowsDoNotFit)

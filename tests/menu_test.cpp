@@ -119,7 +119,7 @@ TEST_F(Menus, TheMenusAreReachableFromTheWindowWithoutTakingItsClientArea)
     EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
-TEST_F(Menus, ChoosingQuitEndsTheLoopAndShutdownReleasesTheBarLast)
+TEST_F(Menus, ChoosingQuitEndsTheLoopAndShutdownReleasesTheBar)
 {
     fw::Ref<Window1> window = startWithoutLoop();
     QAction* quit = nullptr;

@@ -1,5 +1,6 @@
 #include "tests/support/After.h"
 #include "tests/support/PaletteFixture.h"
+#include "tests/support/Pixels.h"
 
 #include "app/Class2.h"
 #include "app/Pictures.h"
@@ -9,6 +10,7 @@
 #include "framework/RectControl.h"
 #include "framework/ResourceFork.h"
 #include "framework/Window.h"
+#include "framework/WindowList.h"
 #include "list/AlternatingList.h"
 #include "list/CustomCellListbox.h"
 #include "platform/CarbonEvents.h"
@@ -21,6 +23,8 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -203,11 +207,72 @@ TEST_F(StartUp, TheLoopRunsTheOpenEventsAndQuitsWithStatusZero)
     EXPECT_EQ(fw::RuntimeExit(), 0);
 }
 
+// A picture and a window that note, as they go, whether the menu bar is still held.
+void noteRelease(std::vector<std::string>* released, const std::string& name)
+{
+    released->push_back(MenuBar1::_implicitInstance.instance ? name : name + " after the menu bar");
+}
+
+class NoticedPicture : public fw::Picture {
+public:
+    ~NoticedPicture() override { noteRelease(released, name); }
+    std::vector<std::string>* released = nullptr;
+    std::string name;
+};
+
+class NoticedWindow : public fw::Window {
+public:
+    ~NoticedWindow() override { noteRelease(released, "window"); }
+    std::vector<std::string>* released = nullptr;
+};
+
+TEST_F(StartUp, FinalisationReleasesTheSixCachesInOrderThenTheWindowsAndTheMenuBarLast)
+{
+    startWithoutLoop();
+    const struct {
+        const char* name;
+        PictureCache* cache;
+    } caches[] = { { "Reload", &Reload::_permapic }, { "ReloadMASK", &ReloadMASK::_permapic },
+        { "Close", &Close::_permapic }, { "CloseMASK", &CloseMASK::_permapic },
+        { "folder", &folder::_permapic }, { "folderMASK", &folderMASK::_permapic } };
+    std::vector<std::string> released;
+    // The palette's creation filled every cache; each gets a picture that only the cache holds.
+    for (const auto& c : caches) {
+        EXPECT_TRUE(c.cache->picture) << c.name;
+        fw::Ref<NoticedPicture> picture = fw::New<NoticedPicture>();
+        picture->released = &released;
+        picture->name = c.name;
+        c.cache->picture = picture;
+    }
+    {
+        fw::Ref<NoticedWindow> other = fw::New<NoticedWindow>();
+        other->released = &released;
+        other->Constructor();
+    }
+    ASSERT_TRUE(released.empty());
+
+    Program::finalize();
+    EXPECT_EQ(released,
+        (std::vector<std::string> {
+            "Reload", "ReloadMASK", "Close", "CloseMASK", "folder", "folderMASK", "window" }));
+    for (const auto& c : caches)
+        EXPECT_TRUE(c.cache->picture.isNil()) << c.name;
+    EXPECT_EQ(fw::Runtime::WindowCount(), 0);
+    EXPECT_TRUE(MenuBar1::_implicitInstance.instance.isNil());
+}
+
 TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
 {
     Program::initialize();
-    auto first = after(20, [] { fw::dispatchGuarded([] { throw fw::NilObjectException(); }); });
-    auto second = after(40, [] { fw::dispatchGuarded([] { throw fw::IllegalCastException(); }); });
+    bool secondRan = false;
+    // Both in one turn of the loop, so that the second is raised before the loop has ended.
+    auto both = after(20, [&] {
+        fw::dispatchGuarded([] { throw fw::NilObjectException(); });
+        fw::dispatchGuarded([&] {
+            secondRan = true;
+            throw fw::IllegalCastException();
+        });
+    });
     auto guard = after(3000, [] {
         ADD_FAILURE() << "the loop did not end";
         Global::App()->Quit();
@@ -215,6 +280,7 @@ TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
     testing::internal::CaptureStderr();
     Program::_Main();
     const std::string reported = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(secondRan);
     EXPECT_NE(reported.find("NilObjectException"), std::string::npos) << reported;
     EXPECT_EQ(reported.find("IllegalCastException"), std::string::npos) << reported;
     EXPECT_EQ(std::count(reported.begin(), reported.end(), '\n'), 1) << reported;
@@ -277,13 +343,23 @@ TEST_F(PaletteIcons, EachButtonShowsItsMaskedIconCentred)
     }
 }
 
-TEST_F(PaletteIcons, AMissingPictureGivesAButtonWithoutAnIconAndNoMessage)
+// Both the window's creation of the buttons and each button's Open ask for the picture again.
+TEST_F(PaletteIcons, AMissingPictureLeavesEveryIconNilAtCreationAndAtOpenWithoutAMessage)
 {
     fw::ScopedResourceFork nothing([](int32_t) { return fw::Ref<fw::Picture>(); });
     fw::Ref<Window1> window = startWithoutLoop();
-    EXPECT_TRUE(window->BevelButton1()->Icon().isNil());
-    EXPECT_TRUE(window->BevelButton3()->Icon().isNil());
+    const fw::Ref<fw::BevelButton> buttons[]
+        = { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() };
+    const fw::Ref<fw::Picture> stand = fw::Picture::fromImage(pixels::filled(16, 16, fw::Color { 0xFF0000 }));
+    for (const fw::Ref<fw::BevelButton>& button : buttons) {
+        EXPECT_TRUE(button->Icon().isNil()) << button->Name.bytes() << " when made";
+        button->setIcon(stand);
+    }
+    fw::WindowList::openPending();
+    for (const fw::Ref<fw::BevelButton>& button : buttons)
+        EXPECT_TRUE(button->Icon().isNil()) << button->Name.bytes() << " after its Open";
     EXPECT_TRUE(messages.texts.empty());
+    EXPECT_FALSE(fw::Runtime::quitRequested());
 }
 
 TEST_F(PaletteIcons, AMaskWithoutItsIconIsReportedNotSwallowed)
@@ -302,17 +378,6 @@ TEST_F(PaletteIcons, AMaskWithoutItsIconIsReportedNotSwallowed)
     EXPECT_TRUE(ReloadMASK::_permapic.picture.isNil());
     EXPECT_TRUE(Reload::_permapic.picture.isNil());
     EXPECT_EQ(fw::RuntimeExit(), 1);
-}
-
-TEST_F(PaletteIcons, FinalisationReleasesThePictureCaches)
-{
-    startWithoutLoop();
-    EXPECT_TRUE(Reload::_permapic.picture);
-    EXPECT_TRUE(folderMASK::_permapic.picture);
-    Program::finalize();
-    for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
-             &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
-        EXPECT_TRUE(cache->picture.isNil());
 }
 
 } // namespace

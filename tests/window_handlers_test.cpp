@@ -1,6 +1,6 @@
 #include "tests/support/After.h"
+#include "tests/support/Captions.h"
 #include "tests/support/ListSupport.h"
-#include "tests/support/OpenerRecorder.h"
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/ScriptFolder.h"
@@ -9,7 +9,6 @@
 #include "app/Pictures.h"
 #include "framework/BevelButton.h"
 #include "framework/Picture.h"
-#include "framework/ResourceFork.h"
 #include "framework/Window.h"
 #include "framework/WindowList.h"
 #include "list/ButtonsCell.h"
@@ -73,17 +72,6 @@ protected:
     {
         EXPECT_EQ(list->Visible(), list->widget()->isVisibleTo(window->widget()));
         return list->Visible();
-    }
-
-    // The captions of the list's rows, from their cell objects.
-    std::vector<std::string> captions() const
-    {
-        std::vector<std::string> found;
-        for (int32_t row = 0; row < list->ListCount(); ++row) {
-            fw::Ref<ButtonsCell> cell = fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue());
-            found.push_back(cell->captions().empty() ? "<none>" : cell->captions().front().bytes());
-        }
-        return found;
     }
 
     ScriptFolder folder;
@@ -281,34 +269,18 @@ TEST_F(WindowHandlers, ReloadReadsTheFolderAnew)
     folder.write("Alpha.rbs");
     folder.write("Beta.rbs");
     open();
-    ASSERT_EQ(captions(), (std::vector<std::string> { "Alpha", "Beta" }));
+    ASSERT_EQ(captions(list), (std::vector<std::string> { "Alpha", "Beta" }));
     fw::Ref<fw::Object> oldBeta = list->CellTag(1, 0).objectValue();
 
     std::filesystem::remove(folder.pathOf("Alpha.rbs"));
     folder.write("Gamma.rbs");
     folder.write("notes.txt");
     window->BevelButton1()->Push();
-    EXPECT_EQ(captions(), (std::vector<std::string> { "Beta", "Gamma" }));
+    EXPECT_EQ(captions(list), (std::vector<std::string> { "Beta", "Gamma" }));
     EXPECT_FALSE(list->CellTag(0, 0).objectValue() == oldBeta) << "each reading makes new cells";
 
     window->BevelButton1()->Push();
-    EXPECT_EQ(captions(), (std::vector<std::string> { "Beta", "Gamma" })) << "no row twice";
-    EXPECT_TRUE(messages.texts.empty());
-}
-
-TEST_F(WindowHandlers, TheFolderButtonOpensTheScriptFolder)
-{
-    open();
-    {
-        OpenerRecorder opener;
-        window->BevelButton3()->Push();
-        EXPECT_EQ(opener.paths, (std::vector<std::string> { folder.path() }));
-    }
-    // A folder that has gone is not asked for, and nothing is said.
-    std::filesystem::remove_all(folder.path());
-    OpenerRecorder opener;
-    window->BevelButton3()->Push();
-    EXPECT_TRUE(opener.paths.empty());
+    EXPECT_EQ(captions(list), (std::vector<std::string> { "Beta", "Gamma" })) << "no row twice";
     EXPECT_TRUE(messages.texts.empty());
 }
 
@@ -331,23 +303,6 @@ TEST_F(WindowHandlers, TheButtonsOpenGivesThemTheirIconsAgain)
     }
     // The Reload picture is not the Close one: each button has its own.
     EXPECT_FALSE(window->BevelButton1()->Icon() == window->BevelButton2()->Icon());
-}
-
-TEST_F(WindowHandlers, AMissingPictureLeavesTheIconNilAtOpenWithoutAMessage)
-{
-    fw::ScopedResourceFork nothing([](int32_t) { return fw::Ref<fw::Picture>(); });
-    window = startWithoutLoop();
-    list = window->CustomCellListbox1();
-    const fw::Ref<fw::Picture> stand = fw::Picture::fromImage(pixels::filled(16, 16, fw::Color { 0xFF0000 }));
-    for (const fw::Ref<fw::BevelButton>& button :
-        { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() })
-        button->setIcon(stand);
-    fw::WindowList::openPending();
-    for (const fw::Ref<fw::BevelButton>& button :
-        { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() })
-        EXPECT_TRUE(button->Icon().isNil()) << button->Name.bytes();
-    EXPECT_TRUE(messages.texts.empty());
-    EXPECT_FALSE(fw::Runtime::quitRequested());
 }
 
 TEST_F(WindowHandlers, TheWindowsOpenHidesItEvenWithTheIdeInFront)

@@ -50,11 +50,6 @@ inline void press(QWidget* widget, int x, int y)
     QCoreApplication::sendEvent(widget, &event);
 }
 
-inline uint32_t pixel(const QImage& image, int x, int y)
-{
-    return image.pixel(x, y) & 0xFFFFFF;
-}
-
 // The regions of the paint events that a widget receives.
 class PaintRecorder : public QObject {
 public:
@@ -99,13 +94,6 @@ public:
 private:
     fw::Ref<fw::Graphics> m_graphics;
 };
-
-inline QImage filledImage(int width, int height, uint32_t rgb)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(rgb));
-    return image;
-}
 
 // A plain window, not floating, with one control of class T on it.
 template <class T> struct OnWindow {

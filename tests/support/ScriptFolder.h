@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/FolderItem.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <optional>
 #include <string>
@@ -14,13 +15,13 @@ public:
     ScriptFolder(const ScriptFolder&) = delete;
     ScriptFolder& operator=(const ScriptFolder&) = delete;
 
-    const std::string& path() const { return m_path; }
-    std::string pathOf(const std::string& name) const { return m_path + "/" + name; }
+    const std::string& path() const { return m_folder.path(); }
+    std::string pathOf(const std::string& name) const { return m_folder.pathOf(name); }
     // Writes a file of exactly these bytes.
     void write(const std::string& name, const std::string& bytes = {}) const;
     void makeFolder(const std::string& name) const;
 
 private:
-    std::string m_path;
+    TemporaryFolder m_folder { "ide-script" };
     std::optional<std::string> m_previous;
 };

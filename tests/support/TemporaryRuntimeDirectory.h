@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/TemporaryFolder.h"
+
 #include <string>
 
 // Points XDG_RUNTIME_DIR at a fresh, empty folder for as long as it lives, so that a test's event
@@ -11,16 +13,11 @@ public:
     TemporaryRuntimeDirectory(const TemporaryRuntimeDirectory&) = delete;
     TemporaryRuntimeDirectory& operator=(const TemporaryRuntimeDirectory&) = delete;
 
-    const std::string& path() const { return m_path; }
-    std::string eventDirectory() const { return m_path + "/apple-events"; }
+    const std::string& path() const { return m_folder.path(); }
+    std::string eventDirectory() const { return m_folder.pathOf("apple-events"); }
 
 private:
-    std::string m_path;
+    TemporaryFolder m_folder { "runtime" };
     std::string m_previous;
     bool m_hadPrevious = false;
 };
-
-// Writes `bytes` to `path`, replacing it; false when it cannot.
-bool writeFile(const std::string& path, const std::string& bytes);
-// The whole content of `path`, or "<missing>" when it cannot be read.
-std::string readFile(const std::string& path);
