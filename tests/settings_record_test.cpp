@@ -4,7 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <map>
+#include <sstream>
+#include <string>
+#include <vector>
 
 using namespace fw;
 
@@ -71,24 +78,84 @@ TEST(SettingsRecords, EachDecodesFromFirstByteToLast)
     }
 }
 
-TEST(SettingsRecords, TimerRecordIsTheWorkedExample)
+// One entry of a record as tests/fixtures/settings_records/ writes it out: the name, then the value's
+// bytes in hex, where a quoted text stands for its own bytes.
+struct WrittenEntry {
+    std::string name;
+    std::string value;
+};
+
+std::vector<WrittenEntry> readWrittenRecord(const std::string& path)
 {
-    const std::string expected("Mode \0\0\0\0Period \0\0\0\x64Go \0", 24);
-    EXPECT_EQ(std::string(SettingsRecords::Class21), expected);
+    std::ifstream file(path);
+    EXPECT_TRUE(file.good()) << path;
+    std::vector<WrittenEntry> entries;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream in(line);
+        WrittenEntry entry;
+        in >> entry.name >> std::ws;
+        for (char next; in.get(next); in >> std::ws) {
+            if (next == '"') {
+                std::string text;
+                std::getline(in, text, '"');
+                entry.value += text;
+            } else {
+                const char digits[3] = { next, static_cast<char>(in.get()), 0 };
+                char* end = nullptr;
+                const unsigned long byte = std::strtoul(digits, &end, 16);
+                EXPECT_EQ(end, digits + 2) << path << ":" << number << ": not a hex byte: " << digits;
+                entry.value += static_cast<char>(byte);
+            }
+        }
+        entries.push_back(entry);
+    }
+    return entries;
 }
 
-TEST(SettingsRecords, StringsColoursAndNegativeNumbersHaveTheirWidths)
+// Letters as they are, every other byte in hex, so that a failure shows which value differs.
+std::string shown(std::string_view bytes)
 {
-    const std::string window(SettingsRecords::Window1);
-    EXPECT_NE(window.find(bytes("Title \0\0\0\x0AIDE Script")), std::string::npos);
-    EXPECT_NE(
-        window.find("BackColor \xE8\xE8\xE8Title "), std::string::npos); // three bytes, then the next name
-    EXPECT_NE(window.find(bytes("BalloonHelp \0\0\0\0MacProcID \0\0\0\0")), std::string::npos);
-    const std::string list(SettingsRecords::CustomCellListbox1);
-    EXPECT_NE(list.find(bytes("Index \x80\0\0\0")), std::string::npos);
-    EXPECT_NE(list.find("HeadingIndex \xFF\xFF\xFF\xFF"), std::string::npos);
-    EXPECT_NE(list.find("_ScrollWidth \xFF\xFF\xFF\xFF"), std::string::npos);
-    EXPECT_EQ(list.substr(list.size() - 13), bytes("cellcolor \0\0\0"));
+    std::string out;
+    for (unsigned char byte : bytes) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, byte > 0x20 && byte < 0x7F ? "%c" : " %02X", byte);
+        out += hex;
+    }
+    return out;
+}
+
+// The fixtures are written from the records' tables, not by our encoder, so a changed entry in
+// SettingsRecords.h fails here.
+TEST(SettingsRecords, EachIsItsTableByteForByte)
+{
+    const struct {
+        const char* name;
+        std::string_view record;
+    } records[] = {
+        { "Window1", SettingsRecords::Window1 },
+        { "CustomCellListbox1", SettingsRecords::CustomCellListbox1 },
+        { "Class21", SettingsRecords::Class21 },
+        { "BevelButton1", SettingsRecords::BevelButton1 },
+        { "BevelButton2", SettingsRecords::BevelButton2 },
+        { "BevelButton3", SettingsRecords::BevelButton3 },
+    };
+    for (const auto& r : records) {
+        SCOPED_TRACE(r.name);
+        const auto entries
+            = readWrittenRecord(std::string(TEST_FIXTURES "/settings_records/") + r.name + ".txt");
+        ASSERT_FALSE(entries.empty());
+        size_t at = 0;
+        for (const WrittenEntry& entry : entries) {
+            const std::string expected = entry.name + ' ' + entry.value;
+            EXPECT_EQ(shown(r.record.substr(std::min(at, r.record.size()), expected.size())), shown(expected))
+                << "entry " << entry.name << " at byte " << at;
+            at += expected.size();
+        }
+        EXPECT_EQ(r.record.size(), at);
+    }
 }
 
 TEST(SettingsRecords, DecodedValuesMatchTheTables)
