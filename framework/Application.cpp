@@ -3,6 +3,7 @@
 #include "framework/MenuItem.h"
 #include "framework/MsgBox.h"
 #include "framework/WindowList.h"
+#include "framework/qt/FrontSwitchNotifier.h"
 #include "platform/CarbonEvents.h"
 
 #include <QApplication>
@@ -135,6 +136,7 @@ void RuntimeInit()
     }
     QApplication::setQuitOnLastWindowClosed(false); // AutoQuit decides
     platform::setHandlerCallGuard(&dispatchGuarded);
+    qt::driveFrontSwitches();
 }
 
 void _RuntimeInitExternalClasses()

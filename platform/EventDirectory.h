@@ -12,7 +12,15 @@ std::string eventDirectoryPath();
 
 // The event folder, when it is safe to use: a real directory (not a symlink) that we own and that
 // neither group nor others can write. With `create`, a missing folder is made with mode 0700; its
-// parent must exist already. Gives nothing when the folder is missing or refused.
-std::optional<std::string> eventDirectory(bool create);
+// parent must exist already. Gives nothing when the folder is missing or refused; for a refusal, the
+// reason goes to `refusal` when given.
+//
+// A refusal is also told on standard error, in one line that names the folder and the reason, the
+// first time it is met: the same refusal met again says nothing more, until the folder has been
+// found safe or missing in between.
+std::optional<std::string> eventDirectory(bool create, std::string* refusal = nullptr);
+
+// Why a folder that exists at `path` may not serve as the event folder, or nothing when it may.
+std::optional<std::string> eventDirectoryRefusal(const std::string& path);
 
 } // namespace fw::platform

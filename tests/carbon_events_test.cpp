@@ -1,3 +1,4 @@
+#include "framework/qt/FrontSwitchNotifier.h"
 #include "platform/CarbonEvents.h"
 #include "platform/EventDirectory.h"
 #include "platform/FourCharCode.h"
@@ -15,10 +16,13 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fw::platform;
 using namespace std::chrono_literals;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -223,25 +227,133 @@ TEST_F(CarbonEvents, MissingDirectoryIsMadeAtInstall)
     EXPECT_TRUE(processEventsUntil([] { return calls == 1; }));
 }
 
-TEST_F(CarbonEvents, SwitchesAreStillHeardAfterTheDirectoryIsRemoved)
+// Whatever happens to the event directory and to the folder above it, the next switch written to
+// a directory that is there and safe again is followed within a second, without a new install.
+TEST_F(CarbonEvents, SwitchesAreHeardThroughEveryFaultOfTheDirectory)
 {
-    ASSERT_EQ(install(frontSwitched), eventNoErr);
-    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
-    ASSERT_TRUE(processEventsUntil([] { return calls == 1; }));
-    std::filesystem::remove_all(m_runtime.eventDirectory());
-    processEventsFor(100ms);
-    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
-    EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }, 2s));
+    struct Case {
+        const char* name;
+        void (*fault)(const std::string& directory, const std::string& runtime);
+    } cases[] = {
+        { "removed", [](const std::string& directory, const std::string&) { fs::remove_all(directory); } },
+        { "renamed away",
+            [](const std::string& directory, const std::string&) {
+                fs::rename(directory, directory + ".old");
+            } },
+        { "renamed away and another made in its place at once",
+            [](const std::string& directory, const std::string&) {
+                fs::rename(directory, directory + ".old");
+                mkdir(directory.c_str(), 0700);
+            } },
+        { "runtime directory removed, then made again",
+            [](const std::string&, const std::string& runtime) {
+                fs::remove_all(runtime);
+                processEventsFor(50ms);
+                mkdir(runtime.c_str(), 0700);
+            } },
+        { "runtime directory renamed away and another made in its place",
+            [](const std::string&, const std::string& runtime) {
+                fs::rename(runtime, runtime + ".old");
+                mkdir(runtime.c_str(), 0700);
+            } },
+        { "replaced by a symlink, then by a directory",
+            [](const std::string& directory, const std::string& runtime) {
+                fs::remove_all(directory);
+                mkdir((runtime + "/elsewhere").c_str(), 0700);
+                symlink((runtime + "/elsewhere").c_str(), directory.c_str());
+                processEventsFor(50ms);
+                unlink(directory.c_str());
+            } },
+        { "opened to others, then mended",
+            [](const std::string& directory, const std::string&) {
+                chmod(directory.c_str(), 0777);
+                processEventsFor(50ms);
+                chmod(directory.c_str(), 0700);
+            } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryRuntimeDirectory runtime;
+        resetEventHandlersForTesting();
+        calls = 0;
+        lastFront.reset();
+        ASSERT_EQ(install(frontSwitched), eventNoErr);
+        ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+        ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }));
+
+        c.fault(runtime.eventDirectory(), runtime.path());
+        processEventsFor(100ms);
+        ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+        EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }, 1s));
+        ASSERT_TRUE(bringToFront(fourCC("MACS")));
+        EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("MACS"); }, 1s)) << "and after that";
+
+        resetEventHandlersForTesting();
+        fs::remove_all(runtime.eventDirectory() + ".old");
+        fs::remove_all(runtime.path() + ".old");
+    }
 }
 
-TEST_F(CarbonEvents, RefusedDirectoryMeansNoNotices)
+TEST_F(CarbonEvents, AFrontWrittenBeforeTheDirectoryIsWatchedAgainIsFollowed)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    fs::remove_all(m_runtime.eventDirectory());
+    processEventsFor(50ms);
+    // Made and written in one go: the watch comes back after the switch.
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }, 1s));
+}
+
+TEST_F(CarbonEvents, ASettledWatchHearsNothing)
+{
+    ASSERT_EQ(install(frontSwitched), eventNoErr);
+    fs::rename(m_runtime.eventDirectory(), m_runtime.path() + "/old");
+    processEventsFor(50ms);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }, 1s));
+    processEventsFor(50ms);
+    // No notice of its own making keeps it awake: the descriptor stays quiet until something happens.
+    pollfd watch { frontSwitchDescriptor(), POLLIN, 0 };
+    EXPECT_EQ(poll(&watch, 1, 300), 0);
+    const int before = calls;
+    processEventsFor(100ms);
+    EXPECT_EQ(calls, before);
+}
+
+TEST_F(CarbonEvents, ARefusedDirectoryIsToldOnceAndFollowedOnceMended)
 {
     ASSERT_EQ(mkdir(m_runtime.eventDirectory().c_str(), 0700), 0);
     ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0777), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(install(frontSwitched), eventNoErr) << "installed, to hear the directory mended";
+    for (const char* code : { "RBv2", "Fndr", "RBv2" }) {
+        ASSERT_TRUE(writeFile(m_runtime.eventDirectory() + "/front", code));
+        processEventsFor(50ms);
+    }
+    EXPECT_FALSE(bringToFront(fourCC("Fndr")));
+    processEventsFor(50ms);
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(calls, 0) << "nothing is read from a refused directory";
+    const std::string line = "refusing the event directory " + m_runtime.eventDirectory()
+        + ": its group and others can write to it (mode 0777)\n";
+    EXPECT_NE(told.find(line), std::string::npos) << told;
+    EXPECT_EQ(told.find(line), told.rfind(line)) << "once per refusal: " << told;
+
+    ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0700), 0);
+    EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }, 1s))
+        << "the front written while it was refused";
+    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+    EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }, 1s));
+}
+
+TEST_F(CarbonEvents, WithoutALoopTheSwitchCannotBeWatched)
+{
+    setFrontSwitchLoop(nullptr);
     EXPECT_EQ(install(frontSwitched), eventInternalErr);
-    ASSERT_TRUE(writeFile(m_runtime.eventDirectory() + "/front", "RBv2"));
-    processEventsFor(100ms);
-    EXPECT_EQ(calls, 0);
+    fw::qt::driveFrontSwitches();
+    EXPECT_EQ(install(frontSwitched), eventNoErr);
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    EXPECT_TRUE(processEventsUntil([] { return calls == 1; }));
 }
 
 TEST_F(CarbonEvents, BadArgumentsAreRefused)

@@ -99,8 +99,8 @@ static int switchFront(int argc, char** argv, const char* defaultCode)
     std::optional<uint32_t> code = parseCode(argc == 3 ? argv[2] : defaultCode);
     if (!code) return usageError("a code is four characters, or 0x and eight hex digits");
     if (!fw::platform::bringToFront(*code)) {
-        std::fprintf(
-            stderr, "ide-standin: cannot write the front file (is the event directory ours alone?)\n");
+        // A refused event directory has been named with its reason already.
+        std::fprintf(stderr, "ide-standin: cannot write the front file\n");
         return 1;
     }
     return 0;

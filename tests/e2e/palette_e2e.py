@@ -29,6 +29,8 @@ GROWN = 260
 
 OVERALL_DEADLINE = 150  # seconds; CTest's own limit is longer, so that this script cleans up first
 FLASH_WINDOW = 0.4
+# The palette follows a new front file within a second; the margin is for xwininfo's polling.
+FOLLOW_WITHIN = 2
 
 # The folder's items. Rows come in the byte order of the names that match "rbs$"; a row's click
 # reads caption + ".rbs", where the caption is the name less its first ".rbs". `sends` names the
@@ -150,9 +152,9 @@ class Palette:
     def wait_height(self, what, height):
         wait_until(f"{what}: window height {height} (now {self.height()})", lambda: self.height() == height)
 
-    def wait_map_state(self, what, state):
+    def wait_map_state(self, what, state, timeout=STEP_DEADLINE):
         wait_until(f"{what}: map state {state}",
-            lambda: (window_info(self.env, self.window) or {}).get("Map State") == state)
+            lambda: (window_info(self.env, self.window) or {}).get("Map State") == state, timeout=timeout)
 
     def wait_rows(self, what, rows, below=True):
         try:
@@ -246,6 +248,44 @@ class Palette:
         self.wait_map_state("back", "IsUnMapped")
         run(self.standin_tool("front"), env)
         self.wait_map_state("front", "IsViewable")
+
+        events = os.path.join(runtime, "apple-events")
+        self.step("the event directory renamed away and made anew: the palette follows the front file in it")
+        os.rename(events, events + ".old")
+        run(self.standin_tool("back"), env)  # makes the directory anew
+        self.wait_map_state("back, in the new directory", "IsUnMapped", timeout=FOLLOW_WITHIN)
+        run(self.standin_tool("front"), env)
+        self.wait_map_state("front, in the new directory", "IsViewable", timeout=FOLLOW_WITHIN)
+        # The stand-in's socket is in the old one: it goes back in place.
+        shutil.rmtree(events)
+        os.rename(events + ".old", events)
+        run(self.standin_tool("back"), env)
+        self.wait_map_state("back, in the directory put back", "IsUnMapped", timeout=FOLLOW_WITHIN)
+        run(self.standin_tool("front"), env)
+        self.wait_map_state("front, in the directory put back", "IsViewable", timeout=FOLLOW_WITHIN)
+
+        self.step("an event directory of mode 0777 is refused, with one line on standard error, until mended")
+        os.chmod(events, 0o777)
+        refusal = f"refusing the event directory {events}: its group and others can write to it (mode 0777)"
+        wait_until("the palette names the refused directory",
+            lambda: f"ide-script: {refusal}" in self.processes.log("palette"), timeout=FOLLOW_WITHIN)
+        refused = run(self.standin_tool("back"), env, check=False)
+        if refused.returncode != 1 or f"ide-standin: {refusal}" not in refused.stderr.decode(errors="replace"):
+            raise Failure(f"ide-standin back in a refused directory: status {refused.returncode}, "
+                f"{refused.stderr.decode(errors='replace')!r}")
+        with open(os.path.join(events, "front"), "wb") as f:
+            f.write(b"Fndr")
+        time.sleep(0.5)
+        if (window_info(env, self.window) or {}).get("Map State") != "IsViewable":
+            raise Failure("the palette followed a front file in a refused directory")
+        os.chmod(events, 0o700)
+        self.wait_map_state("mended: the front file written meanwhile is followed", "IsUnMapped",
+            timeout=FOLLOW_WITHIN)
+        told = self.processes.log("palette").count(refusal)
+        if told != 1:
+            raise Failure(f"the palette named the refusal {told} times, not once")
+        run(self.standin_tool("front"), env)
+        self.wait_map_state("front after the mend", "IsViewable", timeout=FOLLOW_WITHIN)
 
         self.step("reload lists a script added to the folder, and its click delivers it")
         with open(os.path.join(self.folder, ADDED[0]), "wb") as f:

@@ -1,3 +1,5 @@
+#include "framework/qt/FrontSwitchNotifier.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +11,8 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    // The test program's loop delivers front switches, as the program's own does after RuntimeInit.
+    fw::qt::driveFrontSwitches();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
