@@ -12,9 +12,10 @@ public:
 
     // Kept for callers that set it; the one-argument Search looks for the first match only.
     bool ReplaceAllMatches = false;
-    // A new expression ignores case, as the framework's string equality and Replace do, so that a
-    // pattern and a Replace over the same names agree on which names count.
-    bool CaseSensitive = false;
+    // A new expression tells letter case apart, as the file systems we run on do: a name that a
+    // pattern picks out by its ending is then found again under that same ending. ("i" sets this,
+    // so no option letter turns it off.)
+    bool CaseSensitive = true;
     // False: ^ and $ also match at each line break (CR, LF or CR LF), as a text field's lines run.
     bool TreatTargetAsOneLine = false;
     // False: a dot stops at line breaks, the usual reading of a pattern.

@@ -31,7 +31,7 @@ TEST(RegEx, NewExpressionHasTheDocumentedDefaults)
     Ref<RegEx> re = New<RegEx>();
     EXPECT_TRUE(re->SearchPattern.isEmpty());
     EXPECT_FALSE(re->Options()->ReplaceAllMatches);
-    EXPECT_FALSE(re->Options()->CaseSensitive);
+    EXPECT_TRUE(re->Options()->CaseSensitive);
     EXPECT_FALSE(re->Options()->TreatTargetAsOneLine);
     EXPECT_FALSE(re->Options()->DotMatchAll);
     EXPECT_TRUE(re->Options() == re->Options()); // one options object per expression
@@ -44,7 +44,9 @@ TEST(RegEx, MatchGivesTheTextAndItsBytePosition)
     EXPECT_EQ(match->Text.bytes(), "bbb");
     EXPECT_EQ(match->BytePosition, 2);
 
-    match = expression("ö.")->Search("Grüße, Öl");
+    Ref<RegEx> caseless = expression("ö.");
+    caseless->Options()->CaseSensitive = false;
+    match = caseless->Search("Grüße, Öl");
     ASSERT_FALSE(match.isNil());
     EXPECT_EQ(match->Text.bytes(), "Öl"); // case folded beyond ASCII
     EXPECT_EQ(match->BytePosition, 9);
@@ -55,6 +57,8 @@ TEST(RegEx, MatchGivesTheTextAndItsBytePosition)
 TEST(RegEx, OptionsSetAfterThePatternApplyAtSearch)
 {
     Ref<RegEx> re = expression("rbs$");
+    EXPECT_TRUE(re->Search("X.RBS").isNil());
+    re->Options()->CaseSensitive = false;
     EXPECT_FALSE(re->Search("X.RBS").isNil());
     re->Options()->CaseSensitive = true;
     EXPECT_TRUE(re->Search("X.RBS").isNil());
@@ -150,7 +154,7 @@ TEST(Reg, MatchesScriptNamesWithTheDefaultOptions)
         bool matches;
     } cases[] = {
         { "Hello.rbs", true }, { "notes_rbs", true }, // no dot in the pattern
-        { "a.rbs.txt", false }, { "", false }, { "X.RBS", true }, // a new expression ignores case
+        { "a.rbs.txt", false }, { "", false }, { "X.RBS", false }, // a new expression tells case apart
         { "挨拶.rbs", true }, { String("bad\xff\xfe name rbs", Encoding::UTF8), true },
         { "rbs\n.txt", true }, // $ also ends a line
     };
@@ -179,6 +183,8 @@ TEST(Reg, OptionLettersSetTheirOptions)
     };
     for (const Case& c : cases) {
         Ref<RegEx> re = New<RegEx>();
+        // Cleared first (a new expression has it set), so that the table shows which letters set it.
+        re->Options()->CaseSensitive = false;
         Ref<RegEx> same = re;
         Reg::Option(c.letters, re);
         EXPECT_TRUE(re == same) << "Option never replaces the expression";
@@ -189,11 +195,32 @@ TEST(Reg, OptionLettersSetTheirOptions)
     }
 }
 
+// The folder's names are told apart by case, so the script pattern must be too, with or without "i".
+TEST(Reg, TheScriptPatternTellsLetterCaseApartByDefault)
+{
+    struct Case {
+        const char* name;
+        const char* options;
+        bool matches;
+    } cases[] = {
+        { "x.rbs", "", true },
+        { "x.RBS", "", false },
+        { "x.Rbs", "", false },
+        { "notes_rbs", "", true },
+        { "x.rbs", "i", true },
+        { "x.RBS", "i", false },
+        { "x.Rbs", "I", false },
+        { "notes_rbs", "i", true },
+    };
+    MsgBoxRecorder boxes;
+    for (const Case& c : cases)
+        EXPECT_EQ(Reg::m(c.name, "rbs$", c.options), c.matches) << c.name << " with \"" << c.options << '"';
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
 TEST(Reg, OptionLettersChangeTheMatch)
 {
     MsgBoxRecorder boxes;
-    EXPECT_FALSE(Reg::m("X.RBS", "rbs$", "i"));
-    EXPECT_TRUE(Reg::m("X.rbs", "rbs$", "I"));
     EXPECT_TRUE(Reg::m("a\nb", "a.b", "s"));
     EXPECT_FALSE(Reg::m("a\nb", "a.b", "sm"));
     EXPECT_FALSE(Reg::m("a.rbs\nb", "rbs$", "s")); // one line: $ only at the end

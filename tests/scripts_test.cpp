@@ -69,7 +69,7 @@ TEST_F(Scripts, TheListsOpenListsEveryScriptItemInTheFoldersOrder)
         // In the folder's order, which is that of the names' bytes.
         { ".rbs", false, "" },
         { "Tools.rbs", true, "Tools" },
-        { "X.RBS", false, "X" }, // the pattern and the removal both ignore case
+        { "X.RBS", false, std::nullopt }, // the pattern tells case apart, as the file system does
         { "a.rbs.b.rbs", false, "a.b.rbs" }, // only the first ".rbs" goes
         { "a.rbs.txt", false, std::nullopt },
         { "bad\xff\xfe.rbs", false, "bad\xff\xfe" },
@@ -187,7 +187,6 @@ TEST_F(Scripts, ARowWhoseFileCannotBeReadSendsNothingAndShowsNothing)
 {
     folder.write(".rbs", "dot");
     folder.makeFolder("Tools.rbs");
-    folder.write("X.RBS", "upper"); // looked for as X.rbs, which this file system tells apart
     folder.write("a.rbs.b.rbs", "second"); // looked for as a.b.rbs.rbs
     folder.write("gone.rbs", "gone");
     folder.write("locked.rbs", "locked");
@@ -206,7 +205,6 @@ TEST_F(Scripts, ARowWhoseFileCannotBeReadSendsNothingAndShowsNothing)
     } rows[] = {
         { "", "dot" },
         { "Tools", nullptr },
-        { "X", nullptr },
         { "a.b.rbs", nullptr },
         { "gone", nullptr },
         { "locked", nullptr },
@@ -230,6 +228,22 @@ TEST_F(Scripts, ARowWhoseFileCannotBeReadSendsNothingAndShowsNothing)
             sent.push_back(rows[row].sent);
         EXPECT_EQ(ide.scripts(), sent);
     }
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+// Every row finds the very file it was made from: a name that differs only in the case of its ending
+// is another file, with no row of its own.
+TEST_F(Scripts, AScriptBesideItsUpperCaseTwinGetsOneRowThatRunsIt)
+{
+    folder.write("Y.RBS", "upper twin");
+    folder.write("Y.rbs", "the script");
+    folder.write("Z.RBS", "alone");
+    ScriptReceiver ide;
+    ASSERT_TRUE(ide.listening());
+    open();
+    ASSERT_EQ(captions(list), std::vector<std::string> { "Y" });
+    EXPECT_TRUE(click(0));
+    EXPECT_EQ(ide.scripts(), std::vector<std::string> { "the script" });
     EXPECT_TRUE(messages.texts.empty());
 }
 

@@ -39,6 +39,8 @@ FIXTURES = [
     # (name, contents or "folder", sends)
     ("Hello World.rbs", b'print "hello"\r\nprint "world"\r\n', "Hello World.rbs"),
     ("Tools.rbs", "folder", None),
+    # Beside "Y.RBS" below, which differs only in case: one row, and it sends this file.
+    ("Y.rbs", b"' the lower-case Y.rbs\r\n", "Y.rbs"),
     ("a.rbs.b.rbs", b"caption a.b.rbs: its click looks for a.b.rbs.rbs\n", None),
     ("notes_rbs", b"no dot: its click looks for notes_rbs.rbs\n", None),
     ("nul bytes.rbs", b"before\x00between\x00\x00after\x00", "nul bytes.rbs"),
@@ -50,6 +52,7 @@ FIXTURES = [
 UNLISTED = [
     ("readme.txt", b"not a script\n"),
     ("old.rbs.bak", b"ends in .bak\n"),
+    ("Y.RBS", b"' the upper-case Y.RBS: no row of its own\r\n"),
     ("Tools.rbs/inside.rbs", b"inside a folder, never listed\n"),
 ]
 ADDED = ("New script.rbs", b"' added while the palette runs\nBeep\n")
