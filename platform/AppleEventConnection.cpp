@@ -1,68 +1,147 @@
 #include "platform/AppleEventConnection.h"
 
-#include "platform/AppleEventMessage.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace fw::platform {
 
-static constexpr size_t firstChunk = 64 * 1024;
+// Pages are made usable this many bytes at a time: few calls for a large body, little set aside
+// beyond what came for a small one.
+static constexpr size_t usableStep = 256 * 1024;
+
+static size_t pageRounded(size_t size)
+{
+    static const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+    return (size + page - 1) / page * page;
+}
+
+bool MessageBuffer::reserve(size_t capacity)
+{
+    release();
+    if (capacity == 0)
+        return true;
+    const size_t mapped = pageRounded(capacity);
+    // No access yet: pages that are never made usable are neither counted against memory nor backed.
+    void* data = ::mmap(nullptr, mapped, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (data == MAP_FAILED)
+        return false;
+    m_data = static_cast<char*>(data);
+    m_capacity = capacity;
+    m_mapped = mapped;
+    return true;
+}
+
+char* MessageBuffer::makeRoom(size_t& room)
+{
+    room = 0;
+    if (m_size >= m_capacity)
+        return nullptr;
+    if (m_size == m_usable) {
+        const size_t usable = std::min(m_mapped, pageRounded(m_size + usableStep));
+        if (::mprotect(m_data + m_usable, usable - m_usable, PROT_READ | PROT_WRITE) != 0)
+            return nullptr;
+        m_usable = usable;
+    }
+    room = std::min(m_usable, m_capacity) - m_size;
+    return m_data + m_size;
+}
+
+void MessageBuffer::release()
+{
+    if (m_data)
+        ::munmap(m_data, m_mapped);
+    m_data = nullptr;
+    m_size = m_capacity = m_usable = m_mapped = 0;
+}
 
 AppleEventConnection::AppleEventConnection(FileDescriptor socket)
     : m_socket(std::move(socket))
 {
 }
 
-AppleEventConnection::ReadResult AppleEventConnection::readExactly(
-    char* into, size_t size, Deadline deadline, int wakeFd)
+AppleEventConnection::ReadResult AppleEventConnection::end(ReadResult result)
 {
-    size_t have = 0;
-    while (have < size) {
-        switch (waitFor(m_socket.get(), POLLIN, deadline, wakeFd)) {
-        case WaitResult::Ready:
-            break;
-        case WaitResult::TimedOut:
-            return ReadResult::TimedOut;
-        case WaitResult::Woken:
-            return ReadResult::Woken;
-        case WaitResult::Failed:
-            return ReadResult::Failed;
-        }
-        ssize_t got = ::recv(m_socket.get(), into + have, size - have, MSG_DONTWAIT);
-        if (got == 0) return ReadResult::Closed;
-        if (got < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
-            return errno == ECONNRESET ? ReadResult::Closed : ReadResult::Failed;
-        }
-        have += static_cast<size_t>(got);
+    m_ended = result;
+    return result;
+}
+
+AppleEventConnection::ReadResult AppleEventConnection::broken(ReadResult result)
+{
+    m_body.release();
+    return end(result);
+}
+
+AppleEventConnection::ReadResult AppleEventConnection::readSome()
+{
+    if (m_ended != ReadResult::Pending)
+        return m_ended;
+    const bool inHeader = m_headerHave < sizeof m_header;
+    char* into = m_header + m_headerHave;
+    size_t room = sizeof m_header - m_headerHave;
+    if (!inHeader) {
+        // Never past the announced end: what follows is not this message's.
+        into = m_body.makeRoom(room);
+        if (!into)
+            return broken(ReadResult::Failed);
     }
-    return ReadResult::Message;
+    ssize_t got;
+    do
+        got = ::recv(m_socket.get(), into, room, MSG_DONTWAIT);
+    while (got < 0 && errno == EINTR);
+    if (got == 0)
+        return broken(ReadResult::Closed);
+    if (got < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
+            return ReadResult::Pending;
+        return broken(errno == ECONNRESET ? ReadResult::Closed : ReadResult::Failed);
+    }
+    if (!inHeader) {
+        m_body.added(static_cast<size_t>(got));
+        return m_body.size() == m_announced ? end(ReadResult::Message) : ReadResult::Pending;
+    }
+    m_headerHave += static_cast<size_t>(got);
+    if (m_headerHave < sizeof m_header)
+        return ReadResult::Pending;
+    std::optional<uint32_t> length = decodeAppleEventHeader(std::string_view(m_header, sizeof m_header));
+    if (!length)
+        return end(ReadResult::NotAnEvent);
+    m_announced = *length;
+    // Refused before any room is set aside for it: no sender of ours makes such an event.
+    if (m_announced > appleEventLargestBody)
+        return end(ReadResult::TooLarge);
+    if (!m_body.reserve(m_announced))
+        return broken(ReadResult::Failed);
+    return m_announced == 0 ? end(ReadResult::Message) : ReadResult::Pending;
 }
 
 AppleEventConnection::ReadResult AppleEventConnection::readMessage(Deadline deadline, int wakeFd)
 {
-    m_body.clear();
-    char header[appleEventHeaderSize];
-    ReadResult result = readExactly(header, sizeof header, deadline, wakeFd);
-    if (result != ReadResult::Message) return result;
-    std::optional<uint32_t> length = decodeAppleEventHeader(std::string_view(header, sizeof header));
-    if (!length) return ReadResult::NotAnEvent;
-    size_t received = 0;
-    while (received < *length) {
-        if (received == m_body.size())
-            m_body.resize(std::min<size_t>(*length, std::max(firstChunk, 2 * m_body.size())));
-        size_t room = m_body.size() - received;
-        result = readExactly(m_body.data() + received, std::min(room, firstChunk), deadline, wakeFd);
-        if (result != ReadResult::Message) {
-            m_body.clear();
+    for (;;) {
+        ReadResult result = readSome();
+        if (result != ReadResult::Pending)
             return result;
+        switch (waitFor(m_socket.get(), POLLIN, deadline, wakeFd)) {
+        case WaitResult::Ready:
+            break;
+        case WaitResult::TimedOut:
+            return broken(ReadResult::TimedOut);
+        case WaitResult::Woken:
+            return broken(ReadResult::Woken);
+        case WaitResult::Failed:
+            return broken(ReadResult::Failed);
         }
-        received += std::min(room, firstChunk);
     }
-    return ReadResult::Message;
+}
+
+std::string AppleEventConnection::takeBody()
+{
+    std::string body(m_body.view());
+    m_body.release();
+    return body;
 }
 
 bool AppleEventConnection::reply(int32_t status)

@@ -30,6 +30,12 @@ inline constexpr size_t appleEventHeaderSize = 8;
 inline constexpr size_t appleEventBodyHeadSize = 16;
 inline constexpr size_t appleEventParameterHeadSize = 12;
 
+// The largest event the palette sends: one text parameter holding the longest script it reads
+// (2^31 - 1 bytes). A receiver refuses a body announced longer than that before reading any of it.
+inline constexpr size_t appleEventLargestScript = 0x7FFFFFFF;
+inline constexpr uint32_t appleEventLargestBody
+    = appleEventBodyHeadSize + appleEventParameterHeadSize + appleEventLargestScript;
+
 // Every byte of the message but the parameters' own, in wire order. Nothing when a length does not
 // fit in its 32 bits.
 std::optional<std::string> encodeAppleEventFraming(const AppleEventMessage&);

@@ -30,6 +30,8 @@ public:
     ~AppleEventReceiver();
 
     const std::string& socketPath() const { return m_path; }
+    // The listening socket, for a loop that waits on many descriptors at once.
+    int socket() const { return m_socket.get(); }
 
     // The next client; nothing when the deadline passes, `wakeFd` becomes readable, or accept fails.
     std::unique_ptr<AppleEventConnection> accept(Deadline deadline, int wakeFd = -1);

@@ -247,6 +247,11 @@ TEST_F(Transport, ReceiverTellsWhatItRead)
             "AEVT\0\0\0\x10"
             "RBae"s,
             AppleEventConnection::ReadResult::Closed },
+        // The largest event's length is taken, and the reading waits for its bytes.
+        { "largest announced, body cut short", "AEVT\x80\0\0\x1b"s,
+            AppleEventConnection::ReadResult::Closed },
+        { "more than the largest announced", "AEVT\x80\0\0\x1c"s,
+            AppleEventConnection::ReadResult::TooLarge },
         // The framing holds; whether the body means anything is the decoder's business.
         { "whole",
             "AEVT\0\0\0\x02"

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace fw::platform;
@@ -47,27 +49,65 @@ bool exists(const std::string& path)
     return lstat(path.c_str(), &status) == 0;
 }
 
-// Writes `bytes` to the IDE's socket as they are and gives the status that comes back.
-std::optional<int32_t> exchange(const std::string& bytes)
+// A client of the IDE's socket; not valid when it cannot connect. Its sends give up after 10 s, so
+// that a server that stops reading fails the test instead of stalling it.
+FileDescriptor connectClient()
 {
     std::optional<std::string> path = eventSocketPath(ide, false);
     sockaddr_un address;
-    if (!path || !makeSocketAddress(*path, address)) return std::nullopt;
+    if (!path || !makeSocketAddress(*path, address))
+        return {};
     FileDescriptor client(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (::connect(client.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-        return std::nullopt;
-    if (!writeWhole(client.get(), bytes)) return std::nullopt;
-    ::shutdown(client.get(), SHUT_WR);
+    const timeval limit { 10, 0 };
+    if (::setsockopt(client.get(), SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit) != 0
+        || ::connect(client.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        return {};
+    return client;
+}
+
+// Sends `count` bytes of filler after `head`, until the server stops taking them; the bytes sent.
+size_t stream(int client, const std::string& head, size_t count)
+{
+    if (::send(client, head.data(), head.size(), MSG_NOSIGNAL) != ssize_t(head.size()))
+        return 0;
+    const std::string chunk(1 << 20, 'x');
+    size_t sent = 0;
+    while (sent < count) {
+        ssize_t done = ::send(client, chunk.data(), std::min(chunk.size(), count - sent), MSG_NOSIGNAL);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            break;
+        sent += static_cast<size_t>(done);
+    }
+    return sent;
+}
+
+// The status that the server answers on `client`, waiting up to 5 s.
+std::optional<int32_t> readStatus(int client)
+{
     unsigned char status[4];
     size_t have = 0;
-    while (have < 4 && waitFor(client.get(), POLLIN, deadlineAfter(5s)) == WaitResult::Ready) {
-        ssize_t got = ::recv(client.get(), status + have, 4 - have, 0);
-        if (got <= 0) return std::nullopt;
+    const Deadline deadline = deadlineAfter(5s);
+    while (have < 4 && waitFor(client, POLLIN, deadline) == WaitResult::Ready) {
+        ssize_t got = ::recv(client, status + have, 4 - have, 0);
+        if (got <= 0)
+            return std::nullopt;
         have += static_cast<size_t>(got);
     }
     if (have < 4) return std::nullopt;
     return static_cast<int32_t>(
         (uint32_t(status[0]) << 24) | (status[1] << 16) | (status[2] << 8) | status[3]);
+}
+
+// Writes `bytes` to the IDE's socket as they are and gives the status that comes back.
+std::optional<int32_t> exchange(const std::string& bytes)
+{
+    FileDescriptor client = connectClient();
+    if (!client.valid() || !writeWhole(client.get(), bytes))
+        return std::nullopt;
+    ::shutdown(client.get(), SHUT_WR);
+    return readStatus(client.get());
 }
 
 const std::string payloads[] = {
@@ -214,6 +254,83 @@ TEST_F(IdeStandin, WithoutRepliesASendTimesOut)
     EXPECT_FALSE(sendAppleEvent(runScript("y")));
     EXPECT_EQ(standin.stop(), 0);
     EXPECT_EQ(standin.output(), "xy") << "the events were read all the same";
+}
+
+// Clients that connect and say nothing, or stop partway through an event, each wait out their own
+// time limit; scripts sent meanwhile are taken at once, well inside a send limit shorter than theirs.
+TEST_F(IdeStandin, SilentClientsNeverHoldUpAScript)
+{
+    StandinProcess standin({ "serve" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    const std::string partial[] = { "", "", "", "", "", "", "", "", "AEV", "AEVT" + u32(100) + "abc" };
+    std::vector<FileDescriptor> silent;
+    for (const std::string& bytes : partial) {
+        silent.push_back(connectClient());
+        ASSERT_TRUE(silent.back().valid());
+        ASSERT_TRUE(writeWhole(silent.back().get(), bytes));
+    }
+    setSendTimeoutForTesting(2s);
+    EXPECT_TRUE(sendAppleEvent(runScript("first ")));
+    EXPECT_TRUE(sendAppleEvent(runScript("second")));
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "first second");
+}
+
+// A header that announces more than the palette can ever send is refused as it comes, while its
+// client is still streaming: the stand-in stops taking bytes and keeps none of them.
+TEST_F(IdeStandin, RefusesAnOversizedEventAtOnceWithoutBufferingIt)
+{
+    StandinProcess standin({ "serve" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    const long before = standin.memoryKiB("VmHWM");
+    ASSERT_GT(before, 0);
+    constexpr size_t offered = size_t { 256 } << 20;
+    for (uint32_t announced : { appleEventLargestBody + 1, uint32_t { 0xFFFFFFFF } }) {
+        SCOPED_TRACE(announced);
+        FileDescriptor client = connectClient();
+        ASSERT_TRUE(client.valid());
+        const size_t sent = stream(client.get(), "AEVT" + u32(announced), offered);
+        EXPECT_LT(sent, offered / 4) << "the stand-in went on reading";
+        EXPECT_EQ(readStatus(client.get()), -1);
+        EXPECT_TRUE(standin.waitForErrors("refused a message of " + std::to_string(announced) + " bytes"))
+            << standin.errors();
+    }
+    EXPECT_LT(standin.memoryKiB("VmHWM") - before, 16 * 1024) << "KiB more at the peak";
+    EXPECT_TRUE(sendAppleEvent(runScript("still serving")));
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "still serving");
+}
+
+// While a large event comes in, the stand-in holds about the bytes that came, not room doubled ahead
+// of them, and gives them back when the client leaves halfway.
+TEST_F(IdeStandin, HoldsNoMoreThanTheBytesReceived)
+{
+    StandinProcess standin({ "serve" });
+    ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
+    const long before = standin.memoryKiB("VmRSS");
+    const long peakBefore = standin.memoryKiB("VmHWM");
+    ASSERT_GT(before, 0);
+    // Just past a power of two, where room doubled ahead would be largest.
+    constexpr size_t streamed = size_t { 129 } << 20;
+    constexpr long streamedKiB = streamed / 1024;
+    FileDescriptor client = connectClient();
+    ASSERT_TRUE(client.valid());
+    ASSERT_EQ(stream(client.get(), "AEVT" + u32(appleEventLargestBody), streamed), streamed);
+    // The socket holds the last few hundred KiB until the stand-in takes them.
+    const Deadline deadline = deadlineAfter(10s);
+    while (standin.memoryKiB("VmRSS") - before < streamedKiB - 2048
+        && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_GE(standin.memoryKiB("VmRSS") - before, streamedKiB - 2048) << "the bytes were not kept";
+    EXPECT_LT(standin.memoryKiB("VmHWM") - peakBefore, streamedKiB + 16 * 1024) << "KiB more at the peak";
+
+    client.reset();
+    const Deadline gone = deadlineAfter(10s);
+    while (standin.memoryKiB("VmRSS") - before > 16 * 1024 && std::chrono::steady_clock::now() < gone)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_LT(standin.memoryKiB("VmRSS") - before, 16 * 1024) << "KiB still held after the client left";
+    EXPECT_EQ(standin.stop(), 0);
+    EXPECT_EQ(standin.output(), "");
 }
 
 TEST_F(IdeStandin, ReplacesAStaleSocketButNotALiveOne)

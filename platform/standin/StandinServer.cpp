@@ -4,7 +4,9 @@
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -108,39 +110,113 @@ int StandinServer::run()
     return serve(*receiver) ? 0 : 1;
 }
 
+// Whole milliseconds until `deadline`, rounded up so that the wait never ends just before it; -1 for
+// none.
+static int pollTimeout(Deadline deadline)
+{
+    if (deadline == noDeadline)
+        return -1;
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<long long>(left.count(), 0, INT_MAX));
+}
+
+// One loop serves every client side by side, each against its own time limit, so that clients that
+// say nothing never hold up one that sends.
 bool StandinServer::serve(AppleEventReceiver& receiver)
 {
+    std::vector<pollfd> waits;
     for (;;) {
-        std::unique_ptr<AppleEventConnection> connection = receiver.accept(noDeadline, stopPipe[0]);
-        if (!connection) {
-            if (waitFor(stopPipe[0], POLLIN, deadlineAfter(std::chrono::milliseconds(0)))
-                == WaitResult::Ready)
-                return true;
-            std::fprintf(stderr, "ide-standin: cannot accept a connection: %s\n", std::strerror(errno));
+        const bool accepting
+            = m_clients.size() < clientsServed && std::chrono::steady_clock::now() >= m_acceptPausedUntil;
+        Deadline next = accepting ? noDeadline : m_acceptPausedUntil;
+        // A negative descriptor is skipped by poll, which keeps the clients' places fixed.
+        waits.assign({ { stopPipe[0], POLLIN, 0 }, { accepting ? receiver.socket() : -1, POLLIN, 0 } });
+        for (const Client& client : m_clients) {
+            waits.push_back({ client.connection->socket(), POLLIN, 0 });
+            next = std::min(next, client.deadline);
+        }
+        if (::poll(waits.data(), waits.size(), pollTimeout(next)) < 0) {
+            if (errno == EINTR)
+                continue;
+            std::fprintf(stderr, "ide-standin: cannot wait for clients: %s\n", std::strerror(errno));
             return false;
         }
-        int32_t status = refusedStatus;
-        switch (connection->readMessage(deadlineAfter(connectionTimeout), stopPipe[0])) {
-        case AppleEventConnection::ReadResult::Message:
-            status = answer(connection->takeBody());
-            break;
-        case AppleEventConnection::ReadResult::NotAnEvent:
-            std::fprintf(stderr, "ide-standin: refused a message that is not an event\n");
-            break;
-        case AppleEventConnection::ReadResult::Woken:
+        if (waits[0].revents)
             return true;
-        case AppleEventConnection::ReadResult::Closed:
-        case AppleEventConnection::ReadResult::TimedOut:
-        case AppleEventConnection::ReadResult::Failed:
-            continue;
+        const Deadline now = std::chrono::steady_clock::now();
+        for (size_t i = 0; i < m_clients.size(); ++i) {
+            bool done = waits[i + 2].revents && !take(m_clients[i]);
+            if (done || now >= m_clients[i].deadline)
+                m_clients[i].connection.reset();
         }
-        if (m_options.reply) {
-            connection->reply(status);
-            continue;
-        }
-        m_unanswered.push_back(std::move(connection));
-        if (m_unanswered.size() > unansweredKept) m_unanswered.pop_front();
+        std::erase_if(m_clients, [](const Client& client) { return !client.connection; });
+        if (waits[1].revents && !acceptWaiting(receiver))
+            return false;
     }
+}
+
+bool StandinServer::acceptWaiting(AppleEventReceiver& receiver)
+{
+    while (m_clients.size() < clientsServed) {
+        errno = 0; // a wait that finds nobody sets none
+        std::unique_ptr<AppleEventConnection> connection
+            = receiver.accept(deadlineAfter(std::chrono::milliseconds(0)));
+        if (connection) {
+            m_clients.push_back({ std::move(connection), deadlineAfter(connectionTimeout) });
+            continue;
+        }
+        if (errno == 0 || errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
+            return true;
+        // Out of descriptors or memory for now: those waiting stay queued until clients have gone.
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            m_acceptPausedUntil = deadlineAfter(acceptPause);
+            return true;
+        }
+        std::fprintf(stderr, "ide-standin: cannot accept a connection: %s\n", std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool StandinServer::take(Client& client)
+{
+    AppleEventConnection& connection = *client.connection;
+    switch (connection.readSome()) {
+    case AppleEventConnection::ReadResult::Pending:
+        return true;
+    case AppleEventConnection::ReadResult::Message: {
+        const int32_t status = answer(connection.body());
+        finish(std::move(client.connection), status);
+        return false;
+    }
+    case AppleEventConnection::ReadResult::NotAnEvent:
+        std::fprintf(stderr, "ide-standin: refused a message that is not an event\n");
+        finish(std::move(client.connection), refusedStatus);
+        return false;
+    case AppleEventConnection::ReadResult::TooLarge:
+        std::fprintf(stderr, "ide-standin: refused a message of %u bytes, more than the largest event (%u)\n",
+            connection.announcedLength(), appleEventLargestBody);
+        finish(std::move(client.connection), refusedStatus);
+        return false;
+    case AppleEventConnection::ReadResult::Closed:
+    case AppleEventConnection::ReadResult::TimedOut:
+    case AppleEventConnection::ReadResult::Woken:
+    case AppleEventConnection::ReadResult::Failed:
+        return false;
+    }
+    return false;
+}
+
+void StandinServer::finish(std::unique_ptr<AppleEventConnection> connection, int32_t status)
+{
+    connection->dropBody();
+    if (m_options.reply) {
+        connection->reply(status);
+        return;
+    }
+    m_unanswered.push_back(std::move(connection));
+    if (m_unanswered.size() > unansweredKept)
+        m_unanswered.pop_front();
 }
 
 // Well-formed: the body decodes with nothing left over; it is a run-script event ("RBae"/"scpt")

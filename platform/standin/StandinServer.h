@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw::platform {
 
-// `ide-standin serve`: takes run-script events one connection after another and writes each script's
-// bytes out as they came.
+// `ide-standin serve`: takes run-script events from any number of clients at once and writes each
+// script's bytes out as they came.
 class StandinServer {
 public:
     struct Options {
@@ -28,8 +29,12 @@ public:
     // written out.
     static constexpr int32_t refusedStatus = -1;
 
-    // A stalled client is dropped after this long, so that the next one gets its turn.
+    // A client that has not sent its whole event after this long is dropped.
     static constexpr std::chrono::seconds connectionTimeout { 10 };
+    // Clients read at once; more wait in the listen queue, so that descriptors never run out.
+    static constexpr size_t clientsServed = 256;
+    // How long accepting rests when the system has no descriptor or memory for another client.
+    static constexpr std::chrono::milliseconds acceptPause { 100 };
 
     // What the server makes of one event's body before anything is written out, apart from the
     // sockets and files so that it can be checked on any bytes.
@@ -51,14 +56,27 @@ public:
     int run();
 
 private:
+    struct Client {
+        std::unique_ptr<AppleEventConnection> connection;
+        Deadline deadline;
+    };
+
     bool prepareOutput();
     bool serve(AppleEventReceiver& receiver);
+    // Takes every client waiting to be accepted; false when accepting failed for good.
+    bool acceptWaiting(AppleEventReceiver& receiver);
+    // Reads what the client sent; false once it is done with, answered or dropped.
+    bool take(Client& client);
+    // Answers `status`, or keeps the connection unanswered.
+    void finish(std::unique_ptr<AppleEventConnection> connection, int32_t status);
     int32_t answer(std::string_view body);
     bool writeOut(std::string_view script);
     bool record(std::string_view script);
 
     Options m_options;
     FileDescriptor m_output;
+    std::vector<Client> m_clients; // being read
+    Deadline m_acceptPausedUntil {};
     unsigned m_nextRecord = 1;
     // Without replies, connections stay open so that their senders wait; only the latest few are kept.
     std::deque<std::unique_ptr<AppleEventConnection>> m_unanswered;

@@ -83,6 +83,9 @@ std::optional<std::string> checkReading(std::string_view bytes)
         expect(*result == ReadResult::Closed, "a short header is a client that left");
     } else if (!length) {
         expect(*result == ReadResult::NotAnEvent, "a header without the magic is not an event");
+    } else if (*length > appleEventLargestBody) {
+        expect(*result == ReadResult::TooLarge, "a body longer than the largest event is refused");
+        expect(body.empty(), "none of a refused body is kept");
     } else if (!whole) {
         expect(*result == ReadResult::Closed, "a body shorter than announced is a client that left");
         expect(body.empty(), "a broken-off body is not kept");

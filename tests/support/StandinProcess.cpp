@@ -1,8 +1,10 @@
 #include "tests/support/StandinProcess.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -64,10 +66,15 @@ void StandinProcess::collect(int fd, std::string& into, bool& closed)
 
 bool StandinProcess::waitUntilListening(std::chrono::milliseconds timeout)
 {
+    return waitForErrors("listening on", timeout);
+}
+
+bool StandinProcess::waitForErrors(const std::string& text, std::chrono::milliseconds timeout)
+{
     std::unique_lock lock(m_mutex);
-    return m_changed.wait_for(lock, timeout, [this] {
-        return m_errors.find("listening on") != std::string::npos || m_errorsClosed;
-    }) && m_errors.find("listening on") != std::string::npos;
+    return m_changed.wait_for(lock, timeout, [&] {
+        return m_errors.find(text) != std::string::npos || m_errorsClosed;
+    }) && m_errors.find(text) != std::string::npos;
 }
 
 int StandinProcess::wait(std::chrono::milliseconds timeout)
@@ -107,6 +114,16 @@ std::string StandinProcess::errors()
 {
     std::lock_guard lock(m_mutex);
     return m_errors;
+}
+
+long StandinProcess::memoryKiB(const std::string& field) const
+{
+    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.compare(0, field.size() + 1, field + ":") == 0)
+            return std::atol(line.c_str() + field.size() + 1);
+    }
+    return -1;
 }
 
 int runStandin(std::vector<std::string> arguments, std::string* output)

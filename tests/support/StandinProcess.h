@@ -22,6 +22,8 @@ public:
 
     // Waits until a server says that it listens; false when it ends or stays silent instead.
     bool waitUntilListening(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    // Waits until its standard error holds `text`; false when it ends or stays silent instead.
+    bool waitForErrors(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(10));
     // Waits for the end; the exit status, or -1 when it did not end in time or died of a signal.
     int wait(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     // Sends `signal`, then waits as wait() does.
@@ -29,6 +31,9 @@ public:
 
     std::string output();
     std::string errors();
+    // A figure of the running process's memory in KiB, from /proc ("VmRSS", "VmHWM"); -1 when it
+    // cannot be read.
+    long memoryKiB(const std::string& field) const;
 
 private:
     void collect(int fd, std::string& into, bool& closed);
