@@ -54,7 +54,7 @@ const ItemFolder& itemFolder(int count)
 }
 
 // The least that listing the folder must cost: one readdir pass, and for every name a compile of "rbs$"
-// (case-insensitive, no JIT) and a match. Gives the number of names that matched.
+// (case-sensitive, as the palette's, no JIT) and a match. Gives the number of names that matched.
 int floorPass(const std::string& path)
 {
     int matched = 0;
@@ -67,8 +67,8 @@ int floorPass(const std::string& path)
             continue;
         int error = 0;
         PCRE2_SIZE offset = 0;
-        pcre2_code* code = pcre2_compile(
-            reinterpret_cast<PCRE2_SPTR>("rbs$"), 4, PCRE2_CASELESS, &error, &offset, nullptr);
+        pcre2_code* code
+            = pcre2_compile(reinterpret_cast<PCRE2_SPTR>("rbs$"), 4, 0, &error, &offset, nullptr);
         pcre2_match_data* data = pcre2_match_data_create_from_pattern(code, nullptr);
         if (pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(name.data()), name.size(), 0, 0, data, nullptr)
             >= 0)
