@@ -1,6 +1,7 @@
 #include "platform/AppleEventMessage.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
+#include "tests/support/RunScriptMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,6 @@ namespace {
 std::string u32(uint32_t value)
 {
     return { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
-}
-
-AppleEventMessage runScript(std::string_view script)
-{
-    return { fourCC("RBae"), fourCC("scpt"), fourCC("RBv2"), { { fourCC("----"), fourCC("TEXT"), script } } };
 }
 
 TEST(FourCharCode, PacksTheFirstCharacterHighest)

@@ -2,6 +2,7 @@
 #include "platform/AppleEventTransport.h"
 #include "platform/EventDirectory.h"
 #include "platform/FourCharCode.h"
+#include "tests/support/RunScriptMessage.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,6 @@ using namespace std::string_literals;
 namespace {
 
 const uint32_t ide = fourCC("RBv2");
-
-AppleEventMessage runScript(std::string_view script, uint32_t target = ide)
-{
-    return { fourCC("RBae"), fourCC("scpt"), target, { { fourCC("----"), fourCC("TEXT"), script } } };
-}
 
 // A receiver on its own thread that takes one connection and treats it as the test says.
 class ReceiverThread {

@@ -3,6 +3,7 @@
 #include "platform/EventDirectory.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
+#include "tests/support/EventLoop.h"
 #include "tests/support/StandinProcess.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
@@ -88,24 +89,6 @@ int32_t install(EventHandlerProcPtr proc, const TypeList& types = frontSwitch, v
 {
     return InstallEventHandler(
         GetApplicationEventTarget(), NewEventHandlerUPP(proc), types.count, types.data(), userData, nullptr);
-}
-
-// Runs the Qt event loop until `done` holds or the time is up.
-bool processEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 5s)
-{
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-// Runs the event loop for a while, to show that nothing more comes.
-void processEventsFor(std::chrono::milliseconds time)
-{
-    processEventsUntil([] { return false; }, time);
 }
 
 class CarbonEvents : public testing::Test {

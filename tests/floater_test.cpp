@@ -27,6 +27,7 @@
 
 using fw::platform::bringToFront;
 using fw::platform::fourCC;
+using namespace std::chrono_literals;
 using namespace std::string_literals;
 
 namespace {
@@ -72,12 +73,6 @@ private:
     int m_watch = -1;
     int m_count = 0;
 };
-
-// Runs the event loop for a while, to show that nothing more comes.
-void runFor(int milliseconds)
-{
-    runUntil([] { return false; }, milliseconds);
-}
 
 // The palette window as the program opens it, with its event directory, folder and handlers each
 // test's own. The front-switch handlers are removed before and after, since the switcher's installs
@@ -153,7 +148,7 @@ TEST_F(Switcher, EachSwitchShowsTheWindowsOfTheFrontCodeAndHidesOtherNamedOnes)
         SCOPED_TRACE(c.front);
         const int before = reads.count();
         ASSERT_TRUE(bringToFront(fourCC(c.front)));
-        ASSERT_TRUE(runUntil([&] { return reads.count() > before; }, 5000)) << "no switch came";
+        ASSERT_TRUE(processEventsUntil([&] { return reads.count() > before; })) << "no switch came";
         EXPECT_EQ(shown(palette), c.ide);
         EXPECT_EQ(shown(secondIde), c.ide);
         EXPECT_EQ(shown(lowerCase), c.lower);
@@ -170,9 +165,9 @@ TEST_F(Switcher, TheIdeStandinsFrontAndBackShowAndHideThePalette)
     FloaterProcessFix::Install();
     ASSERT_FALSE(shown(palette));
     ASSERT_EQ(runStandin({ "front" }), 0);
-    EXPECT_TRUE(runUntil([&] { return palette->widget()->isVisible(); }, 5000));
+    EXPECT_TRUE(processEventsUntil([&] { return palette->widget()->isVisible(); }));
     ASSERT_EQ(runStandin({ "back" }), 0);
-    EXPECT_TRUE(runUntil([&] { return !palette->widget()->isVisible(); }, 5000));
+    EXPECT_TRUE(processEventsUntil([&] { return !palette->widget()->isVisible(); }));
     EXPECT_FALSE(palette->Visible());
 }
 
@@ -210,7 +205,7 @@ TEST_F(Switcher, AFailingFrontQueryChangesNothingAndReportsNothing)
         // The handler as the platform calls it, and whatever switch notice the change made.
         EXPECT_EQ(FloaterProcessFix::CarbonEventHandler(0, 0, 0), 0);
         FloaterProcessFix::CheckOpenWindows();
-        runFor(50);
+        processEventsFor(50ms);
         EXPECT_TRUE(shown(palette));
         EXPECT_FALSE(shown(finder));
         EXPECT_FALSE(shown(unmanaged));
@@ -221,7 +216,7 @@ TEST_F(Switcher, AFailingFrontQueryChangesNothingAndReportsNothing)
 
     // And a good answer is followed again.
     ASSERT_TRUE(bringToFront(fourCC("Fndr")));
-    EXPECT_TRUE(runUntil([&] { return finder->widget()->isVisible(); }, 5000));
+    EXPECT_TRUE(processEventsUntil([&] { return finder->widget()->isVisible(); }));
     EXPECT_FALSE(shown(palette));
 }
 
@@ -243,13 +238,13 @@ TEST_F(Switcher, ASecondInstallRunsTheHandlerTwicePerSwitchAndAlignsAtOnce)
     EXPECT_TRUE(shown(palette));
     EXPECT_EQ(reads.count() - opened, 2);
     // The switch before the install is then heard by both.
-    ASSERT_TRUE(runUntil([&] { return reads.count() - opened >= 4; }, 5000));
-    runFor(100);
+    ASSERT_TRUE(processEventsUntil([&] { return reads.count() - opened >= 4; }));
+    processEventsFor(100ms);
     EXPECT_EQ(reads.count() - opened, 4);
 
     ASSERT_TRUE(bringToFront(fourCC("Fndr")));
-    ASSERT_TRUE(runUntil([&] { return reads.count() - opened >= 6; }, 5000));
-    runFor(100);
+    ASSERT_TRUE(processEventsUntil([&] { return reads.count() - opened >= 6; }));
+    processEventsFor(100ms);
     EXPECT_EQ(reads.count() - opened, 6);
     EXPECT_FALSE(shown(palette));
 }
@@ -260,7 +255,7 @@ TEST_F(Switcher, WithoutWindowsASwitchDoesNothing)
     ASSERT_TRUE(bringToFront(fourCC("RBv2")));
     FloaterProcessFix::Install();
     ASSERT_TRUE(bringToFront(fourCC("Fndr")));
-    ASSERT_TRUE(runUntil([&] { return reads.count() >= 2; }, 5000));
+    ASSERT_TRUE(processEventsUntil([&] { return reads.count() >= 2; }));
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_FALSE(fw::Runtime::quitRequested());
@@ -291,9 +286,9 @@ TEST_F(Switcher, RapidSwitchesEndInTheLastStateAndTheLoopStaysResponsive)
         });
         switcher.start(0);
         ticker.start(1);
-        ASSERT_TRUE(runUntil([&] { return switches == total; }, 10000));
-        EXPECT_TRUE(runUntil([&] { return palette->widget()->isVisible() == endWithIde; }, 5000));
-        runFor(100);
+        ASSERT_TRUE(processEventsUntil([&] { return switches == total; }, 10000ms));
+        EXPECT_TRUE(processEventsUntil([&] { return palette->widget()->isVisible() == endWithIde; }));
+        processEventsFor(100ms);
         EXPECT_EQ(shown(palette), endWithIde);
         EXPECT_GT(ticksWhileSwitching, 0) << "other events were starved";
         PaletteFixture::reset();
@@ -324,7 +319,7 @@ TEST_F(Switcher, ASwitchDuringThePressFlashIsHandledInsideTheWait)
     EXPECT_FALSE(palette->Class21()->Go);
     EXPECT_TRUE(shown(palette));
     EXPECT_TRUE(messages.texts.empty());
-    EXPECT_TRUE(runUntil([&] { return ide.output() == "print 1"; }, 5000)) << ide.output();
+    EXPECT_TRUE(processEventsUntil([&] { return ide.output() == "print 1"; })) << ide.output();
 }
 
 // Whether a shown window takes the focus is the window system's decision; the offscreen platform gives

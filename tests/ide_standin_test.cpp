@@ -4,6 +4,7 @@
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
+#include "tests/support/RunScriptMessage.h"
 #include "tests/support/StandinProcess.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
@@ -36,11 +37,6 @@ std::string u32(uint32_t value)
 std::string framed(const std::string& body)
 {
     return "AEVT" + u32(static_cast<uint32_t>(body.size())) + body;
-}
-
-AppleEventMessage runScript(std::string_view script, uint32_t target = ide)
-{
-    return { fourCC("RBae"), fourCC("scpt"), target, { { fourCC("----"), fourCC("TEXT"), script } } };
 }
 
 bool exists(const std::string& path)

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -29,6 +28,16 @@ void expectItems(const fw::Ref<fw::MenuItem>& menu, std::initializer_list<Row> r
         EXPECT_EQ(item->KeyboardShortcut.bytes(), row.shortcut);
         EXPECT_TRUE(item->AutoEnable);
     }
+}
+
+// The window's action of the Quit item, which carries its shortcut; null when there is none.
+QAction* quitAction(const fw::Ref<Window1>& window)
+{
+    for (QAction* action : window->widget()->actions()) {
+        if (action->text() == QString::fromUtf8("終了"))
+            return action;
+    }
+    return nullptr;
 }
 
 TEST_F(Menus, TheBarHoldsFileThenEditWithTheirItemsInOrder)
@@ -110,11 +119,7 @@ TEST_F(Menus, TheMenusAreReachableFromTheWindowWithoutTakingItsClientArea)
         EXPECT_TRUE(edit[6]->isSeparator());
         EXPECT_EQ(edit[7]->shortcut(), QKeySequence("Ctrl+A"));
     }
-    QAction* quit = nullptr;
-    for (QAction* action : window->widget()->actions()) {
-        if (action->text() == QString::fromUtf8("終了"))
-            quit = action;
-    }
+    QAction* quit = quitAction(window);
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
 }
@@ -122,25 +127,12 @@ TEST_F(Menus, TheMenusAreReachableFromTheWindowWithoutTakingItsClientArea)
 TEST_F(Menus, ChoosingQuitEndsTheLoopAndShutdownReleasesTheBar)
 {
     fw::Ref<Window1> window = startWithoutLoop();
-    QAction* quit = nullptr;
-    for (QAction* action : window->widget()->actions()) {
-        if (action->text() == QString::fromUtf8("終了"))
-            quit = action;
-    }
+    QAction* quit = quitAction(window);
     ASSERT_NE(quit, nullptr);
-    QTimer trigger;
-    trigger.setSingleShot(true);
-    QObject::connect(&trigger, &QTimer::timeout, quit, &QAction::trigger);
-    trigger.start(20);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        ADD_FAILURE() << "Quit did not end the loop";
-        Global::App()->Quit();
-    });
-    guard.start(3000);
+    auto choose = after(20, [quit] { quit->trigger(); });
+    auto guard = loopGuard();
     fw::_RuntimeRun();
-    EXPECT_TRUE(guard.isActive());
+    EXPECT_TRUE(guard->isActive());
     window = nullptr;
     Program::finalize();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);

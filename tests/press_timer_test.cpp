@@ -9,6 +9,8 @@
 
 #include <chrono>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -40,7 +42,7 @@ TEST_F(PressTimerTest, ANewTimerNeverFires)
 {
     EXPECT_FALSE(timer->Go);
     EXPECT_EQ(timer->Mode(), 0);
-    EXPECT_FALSE(runUntil([&] { return actions.count > 0; }, 250));
+    EXPECT_FALSE(processEventsUntil([&] { return actions.count > 0; }, 250ms));
     EXPECT_TRUE(timer->myBu.isNil());
 }
 
@@ -49,11 +51,11 @@ TEST_F(PressTimerTest, OneTickComesAboutAPeriodAfterModeOne)
     timer->Go = true;
     const auto armed = Clock::now();
     timer->setMode(1);
-    ASSERT_TRUE(runUntil([&] { return !timer->Go; }, 2000));
+    ASSERT_TRUE(processEventsUntil([&] { return !timer->Go; }, 2000ms));
     EXPECT_GE(actions.last - armed, milliseconds(50));
     EXPECT_EQ(actions.count, 1);
     EXPECT_EQ(timer->Mode(), 0); // the single shot is spent
-    EXPECT_FALSE(runUntil([&] { return actions.count > 1; }, 250));
+    EXPECT_FALSE(processEventsUntil([&] { return actions.count > 1; }, 250ms));
 }
 
 TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)

@@ -273,10 +273,7 @@ TEST_F(StartUp, AnExceptionEscapingAHandlerIsHandledOnceAndShutdownStillRuns)
             throw fw::IllegalCastException();
         });
     });
-    auto guard = after(3000, [] {
-        ADD_FAILURE() << "the loop did not end";
-        Global::App()->Quit();
-    });
+    auto guard = loopGuard();
     testing::internal::CaptureStderr();
     Program::_Main();
     const std::string reported = testing::internal::GetCapturedStderr();
@@ -297,10 +294,7 @@ TEST_F(StartUp, ClosingTheLastWindowQuitsWithAutoQuit)
 {
     fw::Ref<Window1> window = startWithoutLoop();
     auto close = after(20, [window] { window->widget()->close(); });
-    auto guard = after(3000, [] {
-        ADD_FAILURE() << "the loop did not end";
-        Global::App()->Quit();
-    });
+    auto guard = loopGuard();
     fw::_RuntimeRun();
     EXPECT_EQ(fw::Runtime::WindowCount(), 0);
     EXPECT_FALSE(window->isOpen());

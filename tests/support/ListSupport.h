@@ -5,6 +5,7 @@
 #include "framework/Window.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomListboxCell.h"
+#include "tests/support/EventLoop.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -18,28 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
-
-// Runs what is pending, so that the repaints asked for have happened.
-inline void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
-// Runs the event loop until the condition holds, for at most the time given; false when time ran out.
-inline bool runUntil(const std::function<bool()>& condition, int milliseconds)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return true;
-}
 
 // A left-button press at x, y of the widget, as the user makes it.
 inline void press(QWidget* widget, int x, int y)

@@ -7,6 +7,7 @@
 #include "app/Window1.h"
 #include "framework/Application.h"
 #include "platform/CarbonEvents.h"
+#include "tests/support/After.h"
 #include "tests/support/MsgBoxRecorder.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
@@ -44,5 +45,15 @@ protected:
         Program::_NewAppInstance();
         Program::_MakeDefaultView();
         return Global::Window1();
+    }
+
+    // A run of the loop that a test expects to end by itself: past the time, the test fails and the
+    // loop is ended, so that the test cannot hang.
+    static std::unique_ptr<QTimer> loopGuard(int milliseconds = 3000)
+    {
+        return after(milliseconds, [] {
+            ADD_FAILURE() << "the loop did not end";
+            Global::App()->Quit();
+        });
     }
 };
