@@ -56,6 +56,47 @@ uint64_t BinaryStream::Length() const
     return static_cast<uint64_t>(status.st_size);
 }
 
+namespace {
+
+// Reads up to `count` bytes into `into` from `at` on, the buffer's size being its capacity; how many
+// came. Stops at the end of the file and at an error: what was read is the result.
+size_t readInto(int fd, char* into, size_t at, size_t count)
+{
+    size_t got = at;
+    while (got < count) {
+        const ssize_t n = ::read(fd, into + got, count - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    return got;
+}
+
+// Sets `bytes` to `size` bytes and fills them from `fd`, giving how many came; the String keeps only
+// those. The new bytes are not zero-filled first where the library lets a string grow without that: a
+// script of many megabytes is then written once, by the read.
+size_t growAndRead(std::string& bytes, size_t size, int fd, size_t wanted)
+{
+    const size_t had = bytes.size();
+#if defined(__cpp_lib_string_resize_and_overwrite)
+    size_t got = had;
+    bytes.resize_and_overwrite(size, [&](char* data, size_t) {
+        got = readInto(fd, data, had, std::min(size, wanted));
+        return got;
+    });
+    return got;
+#else
+    bytes.resize(size);
+    const size_t got = readInto(fd, bytes.data(), had, std::min(size, wanted));
+    bytes.resize(got);
+    return got;
+#endif
+}
+
+} // namespace
+
 String BinaryStream::Read(int32_t count, Encoding encoding)
 {
     std::string bytes;
@@ -69,20 +110,10 @@ String BinaryStream::Read(int32_t count, Encoding encoding)
     const off_t position = ::lseek(m_fd, 0, SEEK_CUR);
     const uint64_t length = Length();
     const uint64_t left = position >= 0 && static_cast<uint64_t>(position) < length ? length - position : 0;
-    bytes.resize(std::min<uint64_t>(wanted, std::max<uint64_t>(left + 1, smallestBuffer)));
-
-    size_t got = 0;
-    while (got < wanted) {
-        if (got == bytes.size()) // the file grew while it was read
-            bytes.resize(std::min(wanted, bytes.size() * 2));
-        const ssize_t n = ::read(m_fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break; // the end, or an error: what was read is the result
-        got += static_cast<size_t>(n);
-    }
-    bytes.resize(got);
+    size_t size = std::min<uint64_t>(wanted, std::max<uint64_t>(left + 1, smallestBuffer));
+    // Grows only when the file grew while it was read and the buffer filled.
+    while (growAndRead(bytes, size, m_fd, wanted) == size && size < wanted)
+        size = std::min(wanted, size * 2);
     return String(std::move(bytes), encoding);
 }
 

@@ -4,9 +4,9 @@
 #include "framework/Object.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace fw {
 
@@ -39,10 +39,16 @@ public:
     String NativePath() const;
 
 private:
+    struct Listing;
     void list();
+    const std::string& path() const;
 
-    std::string m_path;
-    std::optional<std::vector<std::string>> m_listing; // names in byte order, from the last Count
+    // The whole path. An item that a listing gave joins it from the listing's folder and its name only
+    // when something needs it, so that until then the item costs no more than its name.
+    mutable std::string m_path;
+    std::shared_ptr<const Listing> m_listedIn; // the listing that gave this item, or nil
+    size_t m_indexInListing = 0;
+    std::shared_ptr<const Listing> m_listing; // this folder's own, from the last Count
 };
 
 // The item for `path` in `mode` 0: "" is the folder that holds the running program, a relative path is

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace fw {
 
@@ -91,21 +92,77 @@ pcre2_match_data* matchData()
 
 } // namespace
 
+namespace {
+
+// The compiled code of the patterns seen last, each with the options it was compiled with, so that a new
+// expression of a pattern seen before costs no compile: listing a folder makes one expression per name,
+// all of one pattern. Most recent first; the oldest goes once the cache is full. Only the thread that
+// searches uses it.
+class CodeCache {
+public:
+    // The code of `pattern` under `flags`, compiled now if it is not kept; nil with the engine's error
+    // code when it does not compile. Failures are not kept, so each one raises again.
+    pcre2_code* find(const std::string& pattern, uint32_t flags, int& errorCode)
+    {
+        for (size_t i = 0; i < m_entries.size(); ++i) {
+            Entry& entry = m_entries[i];
+            if (entry.flags == flags && entry.pattern == pattern) {
+                if (i > 0)
+                    std::rotate(m_entries.begin(), m_entries.begin() + i, m_entries.begin() + i + 1);
+                return m_entries.front().code.get();
+            }
+        }
+        PCRE2_SIZE errorOffset = 0;
+        // No JIT: a JIT compile costs some forty times a search, more than most patterns ever repay here.
+        std::unique_ptr<pcre2_code, CodeFree> code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()),
+            pattern.size(), flags, &errorCode, &errorOffset, compileContext()));
+        if (!code)
+            return nullptr;
+        if (m_entries.size() == capacity)
+            m_entries.pop_back();
+        m_entries.insert(m_entries.begin(), Entry { pattern, flags, std::move(code) });
+        return m_entries.front().code.get();
+    }
+
+    static constexpr size_t capacity = 16;
+
+private:
+    struct Entry {
+        std::string pattern;
+        uint32_t flags;
+        std::unique_ptr<pcre2_code, CodeFree> code;
+    };
+    std::vector<Entry> m_entries;
+};
+
+CodeCache& codeCache()
+{
+    static CodeCache cache;
+    return cache;
+}
+
+} // namespace
+
+Ref<RegExOptions> RegEx::Options() const
+{
+    if (!m_options)
+        m_options = New<RegExOptions>();
+    return m_options;
+}
+
 Ref<RegExMatch> RegEx::Search(const String& target)
 {
+    static const uint32_t defaultFlags = compileOptions(*New<RegExOptions>());
     int errorCode = 0;
-    PCRE2_SIZE errorOffset = 0;
-    const std::string& pattern = SearchPattern.bytes();
-    // No JIT: each expression serves one search, and a JIT compile costs some forty times the search.
-    std::unique_ptr<pcre2_code, CodeFree> code(pcre2_compile(reinterpret_cast<PCRE2_SPTR>(pattern.data()),
-        pattern.size(), compileOptions(*m_options), &errorCode, &errorOffset, compileContext()));
+    pcre2_code* code = codeCache().find(
+        SearchPattern.bytes(), m_options ? compileOptions(*m_options) : defaultFlags, errorCode);
     if (!code)
         throw RegExSearchPatternException(errorMessage(errorCode));
 
     pcre2_match_data* data = matchData();
     const std::string& subject = target.bytes();
     const int result = pcre2_match(
-        code.get(), reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data, nullptr);
+        code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), 0, 0, data, nullptr);
     if (result == PCRE2_ERROR_NOMATCH)
         return nullptr;
     if (result < 0)

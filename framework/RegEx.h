@@ -16,15 +16,16 @@ public:
 
     String SearchPattern;
 
-    // The expression's own options: the same object on every call.
-    Ref<RegExOptions> Options() const { return m_options; }
+    // The expression's own options: the same object on every call, made at the first.
+    Ref<RegExOptions> Options() const;
 
     // The first match in `target` from its start, or nil. A pattern that does not compile raises
     // RegExSearchPatternException; a search the engine gives up on raises RegExException.
     Ref<RegExMatch> Search(const String& target);
 
 private:
-    Ref<RegExOptions> m_options = New<RegExOptions>();
+    // Made when first asked for: most expressions search with the defaults and never need one.
+    mutable Ref<RegExOptions> m_options;
 };
 
 } // namespace fw

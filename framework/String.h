@@ -12,9 +12,9 @@ namespace fw {
 enum class Encoding : uint8_t { None, UTF8 };
 
 // A text value: bytes plus an encoding. The bytes are shared between copies and never change, so
-// copying a String, even a script of many megabytes, copies no text. Character counts (Len, Mid) read UTF-8 text by code point;
-// a byte that does not start a valid UTF-8 sequence counts as one character of its own, so that no
-// byte sequence makes these operations fail. Text without an encoding counts one character a byte.
+// copying a String, even a script of many megabytes, copies no text. Character counts (Len, Mid) read UTF-8
+// text by code point; a byte that does not start a valid UTF-8 sequence counts as one character of its own,
+// so that no byte sequence makes these operations fail. Text without an encoding counts one character a byte.
 class String {
 public:
     String() = default;
@@ -28,6 +28,12 @@ public:
     }
     String(std::string bytes, Encoding encoding)
         : m_bytes(bytes.empty() ? nullptr : std::make_shared<const std::string>(std::move(bytes)))
+        , m_encoding(encoding)
+    {
+    }
+    // Bytes that another owner keeps (a folder's listing), shared instead of copied.
+    String(std::shared_ptr<const std::string> bytes, Encoding encoding)
+        : m_bytes(bytes && !bytes->empty() ? std::move(bytes) : nullptr)
         , m_encoding(encoding)
     {
     }

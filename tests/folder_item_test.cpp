@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
 
 using namespace fw;
@@ -72,6 +74,65 @@ TEST(FolderItem, ItemsComeSortedByBytesHiddenOnesIncluded)
         EXPECT_TRUE(item->Exists());
         EXPECT_EQ(item->Directory(), item->Name().bytes() == "Tools.rbs");
     }
+}
+
+// Names that differ first at or around every eight-byte step, that begin one another, and that hold
+// bytes above 0x7f, listed in the order of their bytes taken as unsigned.
+TEST(FolderItem, ItemsOfLongSharedPrefixesAndHighBytesComeInByteOrder)
+{
+    ScriptFolder scripts;
+    std::vector<std::string> names;
+    for (const std::string& stem : { std::string("abcdefg"), std::string("abcdefgh"),
+             std::string("abcdefghi"), std::string("abcdefghijklmno"), std::string("abcdefghijklmnop"),
+             std::string("abcdefghijklmnopq") }) {
+        names.push_back(stem);
+        for (const char* tail : { "\x01", "0", "A", "a", "~", "\x7f", "\x80", "\xc3\xa9", "\xe6\x8c\xa8",
+                 "\xff", "\xff\xff", "a\x01", "aa" })
+            names.push_back(stem + tail);
+    }
+    // Many names of one long prefix that differ only late, in an order of their own.
+    for (int i = 0; i < 300; ++i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "item-%07d-and-more.%s", (i * 7919) % 1000, i % 3 ? "txt" : "rbs");
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    for (const std::string& name : names)
+        scripts.write(name);
+
+    std::vector<std::string> expected = names;
+    std::sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+            [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+    });
+    EXPECT_EQ(namesOf(GetFolderItem("", 0)), expected);
+}
+
+TEST(FolderItem, ItemOutlivesItsFolderAndItsListing)
+{
+    ScriptFolder scripts;
+    scripts.write("a.rbs", "text of a");
+    scripts.makeFolder("Tools.rbs");
+    Ref<FolderItem> folder = GetFolderItem("", 0);
+    ASSERT_EQ(folder->Count(), 2);
+    Ref<FolderItem> tools = folder->Item(1); // capitals sort first
+    Ref<FolderItem> file = folder->Item(2);
+    const String name = file->Name();
+    folder->Count(); // a new listing
+    folder = nullptr;
+
+    EXPECT_EQ(name.bytes(), "a.rbs");
+    EXPECT_EQ(file->Name().bytes(), "a.rbs");
+    EXPECT_EQ(file->NativePath().bytes(), scripts.pathOf("a.rbs"));
+    EXPECT_TRUE(file->Exists());
+    EXPECT_FALSE(file->Directory());
+    Ref<BinaryStream> stream = file->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    EXPECT_EQ(stream->Read(100, Encoding::None).bytes(), "text of a");
+    EXPECT_TRUE(tools->Directory());
+    EXPECT_EQ(tools->Child("inner.rbs")->NativePath().bytes(), scripts.pathOf("Tools.rbs/inner.rbs"));
+    EXPECT_EQ(tools->Count(), 0);
 }
 
 TEST(FolderItem, ItemOutsideTheListingIsNil)
@@ -222,6 +283,22 @@ TEST(BinaryStream, ReadsUpToTheCountFromWhereTheLastReadEnded)
     const String rest = stream->Read(INT32_MAX, Encoding::None); // more than is left
     EXPECT_EQ(rest.bytes().size(), bytes.size() - 1000);
     EXPECT_TRUE(rest.bytes() == bytes.substr(1000));
+}
+
+TEST(BinaryStream, FileCutShortAfterItsLengthReadsWhatIsLeft)
+{
+    ScriptFolder scripts;
+    const std::string bytes(200 * 1024, 'x');
+    scripts.write("shrinks.rbs", bytes);
+    Ref<BinaryStream> stream = GetFolderItem("shrinks.rbs", 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    const uint64_t length = stream->Length();
+    ASSERT_EQ(length, bytes.size());
+    ASSERT_EQ(::truncate(scripts.pathOf("shrinks.rbs").c_str(), 10), 0);
+
+    const String text = stream->Read(static_cast<int32_t>(length), Encoding::None);
+    EXPECT_EQ(text.bytes(), bytes.substr(0, 10));
+    EXPECT_EQ(text.byteLength(), 10u);
 }
 
 TEST(BinaryStream, EmptyFileReadsNothing)

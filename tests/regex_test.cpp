@@ -65,6 +65,63 @@ TEST(RegEx, OptionsSetAfterThePatternApplyAtSearch)
     EXPECT_FALSE(re->Search("X.rbs").isNil());
 }
 
+// Expressions of one pattern share its compiled code: a search must still follow its own pattern and
+// options, whatever came before it.
+TEST(RegEx, EachSearchFollowsItsOwnPatternAndOptionsAfterOthers)
+{
+    struct Case {
+        const char* pattern;
+        bool caseSensitive, oneLine, dotAll;
+        const char* target;
+        bool matches;
+    } cases[] = {
+        { "rbs$", true, false, false, "X.RBS", false },
+        { "rbs$", false, false, false, "X.RBS", true }, // same pattern, other options
+        { "rbs$", true, false, false, "X.RBS", false }, // and back
+        { "rbs$", true, false, false, "x.rbs\nmore", true }, // $ at a line break
+        { "rbs$", true, true, false, "x.rbs\nmore", false }, // only the line option differs
+        { "rbs$", true, true, false, "x.rbs\n", true }, // $ before a final newline either way
+        { "rbs", true, false, false, "x.rbs.txt", true }, // a prefix of the pattern before
+        { "rbs$", true, false, false, "x.rbs.txt", false }, { "a.b", true, false, false, "a\nb", false },
+        { "a.b", true, false, true, "a\nb", true }, // only the dot option differs
+        { "a.b", true, true, false, "a\nb", false }, { "^b", true, false, false, "a\nb", true },
+        { "^b", true, true, false, "a\nb", false }, // only the line option differs
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const Case& c : cases) {
+            Ref<RegEx> re = expression(c.pattern);
+            re->Options()->CaseSensitive = c.caseSensitive;
+            re->Options()->TreatTargetAsOneLine = c.oneLine;
+            re->Options()->DotMatchAll = c.dotAll;
+            EXPECT_EQ(!re->Search(c.target).isNil(), c.matches)
+                << c.pattern << " on " << c.target << ", round " << round;
+        }
+    }
+}
+
+TEST(RegEx, ManyPatternsInTurnEachMatchOnlyTheirOwn)
+{
+    // More patterns than any small cache holds, twice round, so that evicted ones compile again.
+    constexpr int patterns = 100;
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < patterns; ++i) {
+            const std::string own = "^n" + std::to_string(i) + "$";
+            const std::string target = "n" + std::to_string(i);
+            const std::string other = "n" + std::to_string(i + 1);
+            EXPECT_FALSE(expression(own.c_str())->Search(String(std::string_view(target))).isNil()) << own;
+            EXPECT_TRUE(expression(own.c_str())->Search(String(std::string_view(other))).isNil()) << own;
+        }
+    }
+}
+
+TEST(RegEx, PatternThatDoesNotCompileRaisesEveryTime)
+{
+    EXPECT_FALSE(expression("a(b)")->Search("ab").isNil());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_THROW(expression("a(b")->Search("ab"), RegExSearchPatternException);
+    EXPECT_FALSE(expression("a(b)")->Search("ab").isNil());
+}
+
 TEST(RegEx, LineOptionsDecideAnchorsAndDots)
 {
     struct Case {
