@@ -1,6 +1,6 @@
-// Start-up to the first turn of the event loop, which follows the window's Open, and the peak resident
-// memory of the idle palette, each against a minimal Qt Widgets program started the same way. The IDE
-// is put in front first, so that the palette shows as it would beside the IDE.
+// Start-up to the end of the window's first paint, and the peak resident memory of the idle palette,
+// each against a minimal Qt Widgets program whose window draws a line of text, started and watched the
+// same way. The IDE is put in front first, so that the palette shows as it would beside the IDE.
 
 #include "bench/support/ProcessReport.h"
 #include "bench/support/Summary.h"
@@ -28,7 +28,7 @@ extern char** environ;
 namespace {
 
 struct Start {
-    double openMilliseconds = 0;
+    double paintMilliseconds = 0;
     double peakMiB = 0;
     bool shown = false;
 };
@@ -76,17 +76,17 @@ std::optional<Start> run(const std::string& program)
     int status = -1;
     if (failed || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return failure();
-    long long openMicroseconds = -1;
+    long long paintMicroseconds = -1;
     int shown = 0;
     long peakKiB = -1;
-    const size_t line = text.find("open_us=");
+    const size_t line = text.find("paint_us=");
     if (line == std::string::npos
-        || std::sscanf(text.c_str() + line, "open_us=%lld shown=%d vmhwm_kib=%ld", &openMicroseconds, &shown,
-               &peakKiB)
+        || std::sscanf(text.c_str() + line, "paint_us=%lld shown=%d vmhwm_kib=%ld", &paintMicroseconds,
+               &shown, &peakKiB)
             != 3
-        || openMicroseconds < 0 || peakKiB < 0)
+        || paintMicroseconds < 0 || peakKiB < 0)
         return failure();
-    return Start { openMicroseconds / 1000.0, peakKiB / 1024.0, shown == 1 };
+    return Start { paintMicroseconds / 1000.0, peakKiB / 1024.0, shown == 1 };
 }
 
 double median(std::vector<double> values)
@@ -123,7 +123,7 @@ void BM_StartUp(benchmark::State& state)
         state.SkipWithError(lastFailure.c_str());
         return;
     }
-    std::vector<double> paletteOpen, minimalOpen, palettePeak, minimalPeak;
+    std::vector<double> palettePaint, minimalPaint, palettePeak, minimalPeak;
     for (auto _ : state) {
         const bool paletteFirst = state.iterations() % 2 == 0;
         std::optional<Start> first = run(paletteFirst ? palette : minimal);
@@ -135,24 +135,24 @@ void BM_StartUp(benchmark::State& state)
             state.SkipWithError(lastFailure.c_str());
             return;
         }
-        state.SetIterationTime(ours->openMilliseconds / 1000);
-        paletteOpen.push_back(ours->openMilliseconds);
-        minimalOpen.push_back(base->openMilliseconds);
+        state.SetIterationTime(ours->paintMilliseconds / 1000);
+        palettePaint.push_back(ours->paintMilliseconds);
+        minimalPaint.push_back(base->paintMilliseconds);
         palettePeak.push_back(ours->peakMiB);
         minimalPeak.push_back(base->peakMiB);
     }
-    const double open = median(paletteOpen);
-    const double openFloor = median(minimalOpen);
+    const double paint = median(palettePaint);
+    const double paintFloor = median(minimalPaint);
     const double peak = median(palettePeak);
     const double peakFloor = median(minimalPeak);
-    state.counters["open_ms"] = open;
-    state.counters["minimal_open_ms"] = openFloor;
+    state.counters["paint_ms"] = paint;
+    state.counters["minimal_paint_ms"] = paintFloor;
     state.counters["peak_MiB"] = peak;
     state.counters["minimal_peak_MiB"] = peakFloor;
-    bench::record("Start-up to the first loop turn, median", { open, "ms" },
-        bench::Figure { openFloor, "ms" }, "<= 2x minimal Qt", open <= 2 * openFloor);
+    bench::record("Start-up to the first paint, median", { paint, "ms" }, bench::Figure { paintFloor, "ms" },
+        "<= 1.1x text window", paint <= 1.1 * paintFloor);
     bench::record("Peak resident memory, idle, median", { peak, "MiB" }, bench::Figure { peakFloor, "MiB" },
-        "<= 2x minimal Qt", peak <= 2 * peakFloor);
+        "<= 1.1x text window", peak <= 1.1 * peakFloor);
 }
 
 BENCHMARK(BM_StartUp)->Iterations(20)->UseManualTime()->Unit(benchmark::kMillisecond);
