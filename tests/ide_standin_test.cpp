@@ -309,6 +309,8 @@ TEST_F(IdeStandin, HoldsNoMoreThanTheBytesReceived)
     // Just past a power of two, where room doubled ahead would be largest.
     constexpr size_t streamed = size_t { 129 } << 20;
     constexpr long streamedKiB = streamed / 1024;
+    // Room for the program's own small allocations and a sanitizer's shadow of the bytes.
+    constexpr long slackKiB = 32 * 1024;
     FileDescriptor client = connectClient();
     ASSERT_TRUE(client.valid());
     ASSERT_EQ(stream(client.get(), "AEVT" + u32(appleEventLargestBody), streamed), streamed);
@@ -318,13 +320,13 @@ TEST_F(IdeStandin, HoldsNoMoreThanTheBytesReceived)
         && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(10ms);
     EXPECT_GE(standin.memoryKiB("VmRSS") - before, streamedKiB - 2048) << "the bytes were not kept";
-    EXPECT_LT(standin.memoryKiB("VmHWM") - peakBefore, streamedKiB + 16 * 1024) << "KiB more at the peak";
+    EXPECT_LT(standin.memoryKiB("VmHWM") - peakBefore, streamedKiB + slackKiB) << "KiB more at the peak";
 
     client.reset();
     const Deadline gone = deadlineAfter(10s);
-    while (standin.memoryKiB("VmRSS") - before > 16 * 1024 && std::chrono::steady_clock::now() < gone)
+    while (standin.memoryKiB("VmRSS") - before > slackKiB && std::chrono::steady_clock::now() < gone)
         std::this_thread::sleep_for(10ms);
-    EXPECT_LT(standin.memoryKiB("VmRSS") - before, 16 * 1024) << "KiB still held after the client left";
+    EXPECT_LT(standin.memoryKiB("VmRSS") - before, slackKiB) << "KiB still held after the client left";
     EXPECT_EQ(standin.stop(), 0);
     EXPECT_EQ(standin.output(), "");
 }
