@@ -4,7 +4,6 @@
 
 namespace fw {
 
-class BevelButtonWidget;
 class Picture;
 
 // A push button with a bevel that shows a picture and raises Action when clicked.
@@ -46,10 +45,9 @@ public:
     void Push();
 
 protected:
-    QWidget* createWidget(QWidget* parent) override;
+    qt::ControlWidget* createWidget(qt::WindowWidget& parent) override;
 
 private:
-    friend class BevelButtonWidget;
     Ref<Picture> m_icon;
 };
 

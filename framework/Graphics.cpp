@@ -2,6 +2,10 @@
 
 #include "framework/ClassRecord.h"
 #include "framework/Picture.h"
+#include "framework/qt/Colors.h"
+#include "framework/qt/PictureImage.h"
+#include "framework/qt/Surface.h"
+#include "framework/qt/Text.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -33,17 +37,27 @@ const ClassRecord& Graphics::__Lookup()
 
 namespace {
 
-constexpr int32_t ownSize = -10000;
+using qt::toQColor;
+using qt::toQString;
 
-QString toQString(const String& text)
+QFont fontOf(const Graphics& g)
 {
-    // Bytes that are not valid UTF-8 decode to replacement characters, so that any text draws.
-    return QString::fromUtf8(text.bytes().data(), static_cast<qsizetype>(text.bytes().size()));
+    QFont font = g.TextFont.isEmpty() || g.TextFont == "System" ? QGuiApplication::font()
+                                                                : QFont(toQString(g.TextFont));
+    // A point is one pixel, as on the 72-dpi screens the layouts were made for, so that a caption
+    // measures the same on every screen.
+    font.setPixelSize(g.TextSize() > 0 ? g.TextSize() : Graphics::defaultTextSize);
+    font.setBold(g.Bold());
+    return font;
 }
 
-QColor toQColor(Color color)
+QPaintDevice* deviceOf(const qt::Surface* surface)
 {
-    return QColor(color.red(), color.green(), color.blue());
+    if (!surface)
+        return nullptr;
+    if (surface->image)
+        return surface->image;
+    return surface->painter && surface->painter->isActive() ? surface->painter->device() : nullptr;
 }
 
 } // namespace
@@ -55,13 +69,13 @@ class Graphics::Drawing {
 public:
     explicit Drawing(const Graphics& g)
     {
-        if (g.m_width <= 0 || g.m_height <= 0)
+        if (g.m_width <= 0 || g.m_height <= 0 || !g.m_surface)
             return;
-        if (g.m_image) {
-            m_own.emplace(g.m_image);
+        if (g.m_surface->image) {
+            m_own.emplace(g.m_surface->image);
             m_painter = &*m_own;
-        } else if (g.m_painter && g.m_painter->isActive()) {
-            m_painter = g.m_painter;
+        } else if (g.m_surface->painter && g.m_surface->painter->isActive()) {
+            m_painter = g.m_surface->painter;
             m_painter->save();
         } else {
             return;
@@ -90,30 +104,18 @@ private:
     QPainter* m_painter = nullptr;
 };
 
-void Graphics::Constructor(QPainter* painter, const QRect& area)
+void Graphics::attach(const qt::Surface& surface, int32_t left, int32_t top, int32_t width, int32_t height)
 {
-    m_painter = painter;
-    m_image = nullptr;
-    m_left = area.x();
-    m_top = area.y();
-    m_width = std::max(0, area.width());
-    m_height = std::max(0, area.height());
-}
-
-void Graphics::Constructor(QImage* image)
-{
-    m_painter = nullptr;
-    m_image = image;
-    m_left = 0;
-    m_top = 0;
-    m_width = image ? image->width() : 0;
-    m_height = image ? image->height() : 0;
+    m_surface = &surface;
+    m_left = left;
+    m_top = top;
+    m_width = std::max(0, width);
+    m_height = std::max(0, height);
 }
 
 void Graphics::detach()
 {
-    m_painter = nullptr;
-    m_image = nullptr;
+    m_surface = nullptr;
     m_width = 0;
     m_height = 0;
 }
@@ -125,24 +127,6 @@ int32_t Graphics::Width() const
 int32_t Graphics::Height() const
 {
     return m_height;
-}
-
-QFont Graphics::font() const
-{
-    QFont font
-        = TextFont.isEmpty() || TextFont == "System" ? QGuiApplication::font() : QFont(toQString(TextFont));
-    // A point is one pixel, as on the 72-dpi screens the layouts were made for, so that a caption
-    // measures the same on every screen.
-    font.setPixelSize(m_textSize > 0 ? m_textSize : defaultTextSize);
-    font.setBold(m_bold);
-    return font;
-}
-
-QPaintDevice* Graphics::device() const
-{
-    if (m_image)
-        return m_image;
-    return m_painter && m_painter->isActive() ? m_painter->device() : nullptr;
 }
 
 // Fills the part of the rectangle inside the area. Sizes are 64-bit so that no sum of two Int32
@@ -266,17 +250,17 @@ void Graphics::DrawString(const String& text, int32_t x, int32_t y, int32_t wrap
     Drawing drawing(*this);
     if (!drawing || text.isEmpty())
         return;
-    const QFont shownFont = font();
+    const QFont shownFont = fontOf(*this);
     QString shown = toQString(text);
     drawing->setFont(shownFont);
     drawing->setPen(toQColor(m_foreColor));
     if (wrapWidth > 0 && condense)
-        shown = QFontMetricsF(shownFont, device()).elidedText(shown, Qt::ElideRight, wrapWidth);
+        shown = QFontMetricsF(shownFont, deviceOf(m_surface)).elidedText(shown, Qt::ElideRight, wrapWidth);
     if (wrapWidth <= 0 || condense) {
         drawing->drawText(QPointF(x, y), shown);
         return;
     }
-    QTextLayout layout(shown, shownFont, device());
+    QTextLayout layout(shown, shownFont, deviceOf(m_surface));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -296,8 +280,9 @@ double Graphics::StringWidth(const String& text) const
 {
     if (text.isEmpty())
         return 0;
-    const QPaintDevice* paintDevice = device();
-    const QFontMetricsF metrics = paintDevice ? QFontMetricsF(font(), paintDevice) : QFontMetricsF(font());
+    const QPaintDevice* paintDevice = deviceOf(m_surface);
+    const QFont font = fontOf(*this);
+    const QFontMetricsF metrics = paintDevice ? QFontMetricsF(font, paintDevice) : QFontMetricsF(font);
     return metrics.horizontalAdvance(toQString(text));
 }
 
@@ -329,7 +314,7 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t destX, int32_t d
         return;
     const QRect part(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
         static_cast<int>(bottom - top));
-    drawing->drawImage(target, source.shownPixels(part));
+    drawing->drawImage(target, qt::shownPixels(source, part));
 }
 
 } // namespace fw

@@ -6,15 +6,13 @@
 
 #include <cstdint>
 
-class QFont;
-class QImage;
-class QPainter;
-class QPaintDevice;
-class QRect;
-
 namespace fw {
 
 class Picture;
+namespace qt {
+struct Surface;
+class ScopedGraphics;
+} // namespace qt
 
 // The drawing surface handed to one cell or one picture: an area of a paint device with its origin at
 // the area's top-left, clipped to it. Coordinates are whole pixels.
@@ -22,15 +20,6 @@ class Graphics : public Object {
 public:
     static const ClassRecord& __Lookup();
     const ClassRecord& classRecord() const override { return __Lookup(); }
-
-    // Framework side. Over a painter that someone else owns, e.g. a widget's during its paint event:
-    // the maker calls detach() before that painter ends.
-    void Constructor(QPainter* painter, const QRect& area);
-    // Over a whole image, which this object opens its own painter on for each drawing call, so that
-    // the image can be read between calls. Its owner calls detach() before the image goes.
-    void Constructor(QImage* image);
-    // After this, drawing does nothing and the size reads 0: the painter or image is gone.
-    void detach();
 
     int32_t Width() const;
     int32_t Height() const;
@@ -55,23 +44,28 @@ public:
     // or with condense shortens it to fit on one line.
     void DrawString(const String& text, int32_t x, int32_t y, int32_t wrapWidth, bool condense);
     double StringWidth(const String& text) const;
-    // Width or height -10000 stands for the picture's own. Differing sizes scale the picture; its mask,
+    // Width or height ownSize stands for the picture's own. Differing sizes scale the picture; its mask,
     // if it has one, decides which of its pixels show.
     void DrawPicture(const Ref<Picture>& picture, int32_t destX, int32_t destY, int32_t destWidth,
         int32_t destHeight, int32_t sourceX, int32_t sourceY, int32_t sourceWidth, int32_t sourceHeight);
+
+    static constexpr int32_t ownSize = -10000;
 
     // The default text size, for a TextSize of 0.
     static constexpr int32_t defaultTextSize = 12;
 
 private:
+    friend class Picture;
+    friend class qt::ScopedGraphics;
     class Drawing;
-    QFont font() const;
-    QPaintDevice* device() const;
+
+    // Draws on an area of the surface, its origin at the area's top-left. The surface's holder calls
+    // detach() before the surface goes; after that, drawing does nothing and the size reads 0.
+    void attach(const qt::Surface& surface, int32_t left, int32_t top, int32_t width, int32_t height);
+    void detach();
     void fillSpan(Drawing& drawing, int64_t x, int64_t y, int64_t width, int64_t height);
 
-    // Neither is owned: the painter is its maker's, the image its picture's.
-    QPainter* m_painter = nullptr;
-    QImage* m_image = nullptr;
+    const qt::Surface* m_surface = nullptr; // not owned
     int32_t m_left = 0;
     int32_t m_top = 0;
     int32_t m_width = 0;

@@ -8,7 +8,9 @@
 
 namespace fw {
 
+namespace qt {
 class ListboxWidget;
+} // namespace qt
 
 // The framework's list control: rows and columns of text cells, each with a tag, under an optional
 // heading, with a vertical scroll bar. Single selection. Rows and columns are numbered from 0.
@@ -137,24 +139,25 @@ public:
     String DataField;
 
 protected:
-    QWidget* createWidget(QWidget* parent) override;
+    qt::ControlWidget* createWidget(qt::WindowWidget& parent) override;
 
 private:
-    friend class ListboxWidget;
+    friend class qt::ListboxWidget;
     struct CellData {
         String text;
         Variant tag;
     };
     using Row = std::vector<CellData>;
 
-    const CellData* cellAt(int32_t row, int32_t column) const;
-    CellData* cellAt(int32_t row, int32_t column);
+    // The cell's data, or nil for a row or column out of range.
+    const CellData* findCell(int32_t row, int32_t column) const;
+    CellData* findCell(int32_t row, int32_t column);
     void invalidateRow(int32_t row);
     void layoutChanged();
     // Empties the list and hands its rows over, so that the list is already empty when the cells'
     // objects go: their destructors may reach the list.
     std::vector<Row> takeRows();
-    ListboxWidget* listWidget() const;
+    qt::ListboxWidget* listWidget() const;
     // The press from the widget, at x, y from the list's top-left corner.
     void mousePressed(int32_t x, int32_t y);
 

@@ -2,6 +2,7 @@
 
 #include "framework/ClassRecord.h"
 #include "framework/Graphics.h"
+#include "framework/qt/PictureImage.h"
 
 #include <QImage>
 
@@ -18,7 +19,7 @@ const ClassRecord& Picture::__Lookup()
 }
 
 Picture::Picture()
-    : m_image(std::make_unique<QImage>())
+    : m_pixels(std::make_unique<qt::PictureImage>())
 {
 }
 
@@ -28,50 +29,57 @@ Picture::~Picture()
         m_graphics->detach();
 }
 
-Ref<Picture> Picture::fromImage(const QImage& image)
-{
-    Ref<Picture> picture = New<Picture>();
-    *picture->m_image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return picture;
-}
-
 int32_t Picture::Width() const
 {
-    return m_image->width();
+    return m_pixels->image.width();
 }
 int32_t Picture::Height() const
 {
-    return m_image->height();
+    return m_pixels->image.height();
 }
 
 Ref<Picture> Picture::Mask(bool create)
 {
-    if (!m_mask && create) {
-        QImage allShowing(m_image->size(), QImage::Format_ARGB32_Premultiplied);
+    if (!m_pixels->mask && create) {
+        QImage allShowing(m_pixels->image.size(), QImage::Format_ARGB32_Premultiplied);
         allShowing.fill(Qt::black);
-        m_mask = fromImage(allShowing);
+        m_pixels->mask = qt::pictureFromImage(allShowing);
     }
-    return m_mask;
+    return m_pixels->mask;
 }
 
 Ref<fw::Graphics> Picture::Graphics()
 {
-    if (!m_graphics)
-        m_graphics = New<fw::Graphics>(m_image.get());
+    if (!m_graphics) {
+        m_graphics = New<fw::Graphics>();
+        const QImage& image = m_pixels->image;
+        m_graphics->attach(m_pixels->surface, 0, 0, image.width(), image.height());
+    }
     return m_graphics;
+}
+
+namespace qt {
+
+Ref<Picture> pictureFromImage(const QImage& image)
+{
+    Ref<Picture> picture = New<Picture>();
+    picture->pixels().image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return picture;
 }
 
 // A mask pixel's lightness decides how much of the picture's pixel shows: black shows it whole, white
 // hides it (is transparent), a grey in between lets that share show. A mask pixel that is itself
 // transparent hides too.
-QImage Picture::shownPixels(const QRect& part) const
+QImage shownPixels(const Picture& picture, const QRect& part)
 {
-    QImage shown = m_image->copy(part);
-    if (!m_mask)
+    const QImage& image = imageOf(picture);
+    QImage shown = image.copy(part);
+    const Ref<Picture>& maskPicture = picture.pixels().mask;
+    if (!maskPicture)
         return shown;
-    QImage mask = m_mask->image();
-    if (mask.size() != m_image->size())
-        mask = mask.scaled(m_image->size());
+    QImage mask = imageOf(*maskPicture);
+    if (mask.size() != image.size())
+        mask = mask.scaled(image.size());
     mask = mask.copy(part);
     for (int y = 0; y < shown.height(); ++y) {
         auto* pixels = reinterpret_cast<QRgb*>(shown.scanLine(y));
@@ -91,5 +99,7 @@ QImage Picture::shownPixels(const QRect& part) const
     }
     return shown;
 }
+
+} // namespace qt
 
 } // namespace fw

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <memory>
 
-class QImage;
-class QRect;
-
 namespace fw {
 
 class Graphics;
+namespace qt {
+struct PictureImage;
+} // namespace qt
 
 // A picture in memory, with an optional mask that decides which of its pixels show when it is drawn.
 class Picture : public Object {
@@ -21,9 +21,6 @@ public:
     Picture();
     ~Picture() override;
 
-    // Framework side: a picture holding a copy of the image.
-    static Ref<Picture> fromImage(const QImage& image);
-
     int32_t Width() const;
     int32_t Height() const;
     // The picture's mask; with create, a new one is made when there is none yet: the picture's size,
@@ -32,14 +29,12 @@ public:
     // The surface that draws into this picture's own pixels. The same object on every call.
     Ref<fw::Graphics> Graphics();
 
-    // Framework side: the pixels, and the pixels of one part as they show through the mask.
-    const QImage& image() const { return *m_image; }
-    QImage shownPixels(const QRect& part) const;
+    // Framework side: the pixels.
+    qt::PictureImage& pixels() const { return *m_pixels; }
 
 private:
-    std::unique_ptr<QImage> m_image;
-    Ref<Picture> m_mask;
-    // Refers back to m_image without counting this picture, so no cycle forms; it is detached when
+    std::unique_ptr<qt::PictureImage> m_pixels; // with the mask
+    // Refers back to m_pixels without counting this picture, so no cycle forms; it is detached when
     // the picture goes.
     Ref<fw::Graphics> m_graphics;
 };

@@ -4,7 +4,8 @@
 #include "framework/PaneChild.h"
 #include "framework/Window.h"
 
-#include <QWidget>
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/WindowWidget.h"
 
 #include <algorithm>
 
@@ -44,21 +45,27 @@ const ClassRecord& RectControl::__Lookup()
 
 RectControl::~RectControl()
 {
-    delete m_widget.data();
+    delete m_widget;
 }
 
 void RectControl::Constructor()
 {
-    if (!m_window)
+    if (!m_window || !m_window->widget())
         throw NilObjectException("a control was made without a window");
-    m_widget = createWidget(m_window->widget());
+    m_widget = createWidget(*m_window->widget());
     applyGeometry();
     m_widget->setVisible(m_visible);
 }
 
-QWidget* RectControl::createWidget(QWidget* parent)
+qt::ControlWidget* RectControl::createWidget(qt::WindowWidget& parent)
 {
-    return new QWidget(parent);
+    return new qt::ControlWidget(*this, parent);
+}
+
+void RectControl::widgetGone(const qt::ControlWidget& widget)
+{
+    if (m_widget == &widget)
+        m_widget = nullptr;
 }
 
 Ref<fw::Window> RectControl::Window() const
@@ -68,7 +75,7 @@ Ref<fw::Window> RectControl::Window() const
 
 void RectControl::detach()
 {
-    delete m_widget.data();
+    delete m_widget;
     m_window = nullptr;
 }
 

@@ -3,16 +3,17 @@
 #include "framework/Event.h"
 #include "framework/Object.h"
 
-#include <QPointer>
-#include <QWidget>
-
 namespace fw {
 
 class Window;
+namespace qt {
+class ControlWidget;
+class WindowWidget;
+} // namespace qt
 
-// A visible control on a window, on a Qt child widget. Its place is kept as set, and follows its locks
-// when the window is resized: locked left and right, the width stretches; right only, it moves with
-// the right edge; likewise for top and bottom.
+// A visible control on a window, on a child widget of the window's. Its place is kept as set, and follows its
+// locks when the window is resized: locked left and right, the width stretches; right only, it moves with the
+// right edge; likewise for top and bottom.
 class RectControl : public Object {
 public:
     static const ClassRecord& __Lookup();
@@ -58,7 +59,7 @@ public:
     // Asks for a repaint from the event loop.
     void Refresh();
 
-    QWidget* widget() const { return m_widget.data(); }
+    qt::ControlWidget* widget() const { return m_widget; }
     void attach(fw::Window& window) { m_window = &window; }
     // The window closes or goes: the control loses its widget and its tie to the window.
     virtual void detach();
@@ -66,13 +67,16 @@ public:
 
 protected:
     // Makes the control's own widget; the base gives a plain one.
-    virtual QWidget* createWidget(QWidget* parent);
+    virtual qt::ControlWidget* createWidget(qt::WindowWidget& parent);
 
 private:
+    friend class qt::ControlWidget;
     void applyGeometry();
+    // The widget is deleted, by this control or with its window's widget.
+    void widgetGone(const qt::ControlWidget& widget);
 
     fw::Window* m_window = nullptr; // not owned: the window owns the control
-    QPointer<QWidget> m_widget;
+    qt::ControlWidget* m_widget = nullptr; // owned; cleared when it goes
     int32_t m_left = 0;
     int32_t m_top = 0;
     int32_t m_width = 0;

@@ -2,6 +2,7 @@
 
 #include "framework/ClassRecord.h"
 #include "framework/Picture.h"
+#include "framework/qt/PictureImage.h"
 
 #include <QDir>
 #include <QImage>
@@ -38,7 +39,7 @@ Ref<Picture> compiledPicture(int32_t id)
     const QImage image(QStringLiteral("%1/%2.png").arg(QLatin1String(pictureFolder)).arg(id));
     if (image.isNull())
         return nullptr;
-    return Picture::fromImage(image);
+    return qt::pictureFromImage(image);
 }
 
 Ref<ResourceFork> compiledResourceFork()

@@ -1,8 +1,7 @@
 #include "framework/Timer.h"
 
-#include "framework/Application.h"
-
-#include <QTimer>
+#include "framework/qt/Entry.h"
+#include "framework/qt/TimerClock.h"
 
 #include <algorithm>
 
@@ -34,7 +33,7 @@ const ClassRecord& Timer::__Lookup()
 }
 
 Timer::Timer()
-    : m_timer(std::make_unique<QTimer>())
+    : m_timer(std::make_unique<qt::TimerClock>())
 {
     m_timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(m_timer.get(), &QTimer::timeout, [this] { fired(); });
@@ -70,8 +69,7 @@ void Timer::fired()
 {
     if (m_mode == 1)
         m_mode = 0; // the single shot is spent
-    Ref<Timer> protector(this);
-    dispatchGuarded([this] { _CallAction(); });
+    qt::enter(*this, [this] { _CallAction(); });
 }
 
 void Timer::Reset()

@@ -6,9 +6,11 @@
 #include <memory>
 #include <vector>
 
-class QTimer;
-
 namespace fw {
+
+namespace qt {
+class TimerClock;
+} // namespace qt
 
 // Told after each Action of a timer it listens to.
 class ActionNotificationReceiver {
@@ -52,7 +54,7 @@ private:
     void arm();
     void fired();
 
-    std::unique_ptr<QTimer> m_timer;
+    std::unique_ptr<qt::TimerClock> m_timer;
     std::vector<ActionNotificationReceiver*> m_receivers; // not owned
     // A timer made in code is off until it is armed.
     int32_t m_mode = 0;

@@ -3,61 +3,20 @@
 #include "framework/Application.h"
 #include "framework/Conversions.h"
 #include "framework/MenuItem.h"
-#include "framework/MenuPresenter.h"
 #include "framework/PaneChild.h"
 #include "framework/RectControl.h"
 #include "framework/WindowList.h"
+#include "framework/qt/Entry.h"
+#include "framework/qt/MenuPresenter.h"
+#include "framework/qt/Text.h"
+#include "framework/qt/WindowWidget.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QPainter>
-#include <QResizeEvent>
 #include <QTimer>
-#include <QWidget>
 
 #include <algorithm>
 
 namespace fw {
-
-// The Qt side of a window: it paints the background and turns the user's resizing and closing into
-// the window's own events.
-class WindowWidget : public QWidget {
-public:
-    explicit WindowWidget(Window& owner)
-        : m_owner(owner)
-    {
-        setAttribute(Qt::WA_DeleteOnClose, false);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!m_owner.HasBackColor())
-            return;
-        QPainter painter(this);
-        const Color c = m_owner.BackColor();
-        painter.fillRect(rect(), QColor(c.red(), c.green(), c.blue()));
-    }
-
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QWidget::resizeEvent(event);
-        const QSize size = event->size();
-        if (size.width() != m_owner.Width() || size.height() != m_owner.Height())
-            dispatchGuarded([&] { m_owner.userResized(size.width(), size.height()); });
-    }
-
-    void closeEvent(QCloseEvent* event) override
-    {
-        // The window goes through its own close, which may delete this widget: ignore Qt's.
-        event->ignore();
-        Ref<Window> protector(&m_owner);
-        dispatchGuarded([&] { m_owner.userClosed(); });
-    }
-
-private:
-    Window& m_owner;
-};
 
 namespace {
 
@@ -96,7 +55,7 @@ void scheduleOpen(const Ref<Window>& window)
     // Before the loop runs, _RuntimeRun raises the Open events first; a window made later has them
     // from the next turn of the loop.
     if (Runtime::loopStarted())
-        QTimer::singleShot(0, QCoreApplication::instance(), [] { dispatchGuarded([] { openPending(); }); });
+        QTimer::singleShot(0, QCoreApplication::instance(), [] { qt::enter([] { openPending(); }); });
 }
 
 void openPending()
@@ -177,7 +136,7 @@ Window::~Window()
 
 void Window::Constructor()
 {
-    m_widget = std::make_unique<WindowWidget>(*this);
+    m_widget = std::make_unique<qt::WindowWidget>(*this);
     m_widget->setAttribute(Qt::WA_ShowWithoutActivating);
     applyFlags();
     applyGeometry();
@@ -302,8 +261,7 @@ void Window::setTitle(String title)
 {
     m_title = std::move(title);
     if (m_widget)
-        m_widget->setWindowTitle(
-            QString::fromUtf8(m_title.bytes().data(), static_cast<int>(m_title.byteLength())));
+        m_widget->setWindowTitle(qt::toQString(m_title));
 }
 
 void Window::setVisible(bool visible)
@@ -346,9 +304,13 @@ void Window::CloseWindow()
     }
     controls.clear();
     m_menuPresenter.reset();
-    if (m_widget)
+    if (m_widget) {
         m_widget->hide();
-    m_widget.reset();
+        // The close may come from inside one of the widget's own events (the user's resize or close),
+        // and Qt goes on using the widget when the event returns: it goes from the event loop instead.
+        m_widget->orphan();
+        m_widget.release()->deleteLater();
+    }
     m_menuBar = nullptr;
     WindowList::remove(*this);
     Ref<Application> app = _GetAppObject();
@@ -366,7 +328,7 @@ void Window::setMenuBar(Ref<fw::MenuBar> bar)
     m_menuPresenter.reset();
     m_menuBar = std::move(bar);
     if (m_widget && m_menuBar)
-        m_menuPresenter = std::make_unique<MenuPresenter>(*m_widget, m_menuBar);
+        m_menuPresenter = std::make_unique<qt::MenuPresenter>(*m_widget, m_menuBar);
 }
 
 void Window::_AddControl(const String& name, const Ref<Object>& control)
@@ -401,7 +363,7 @@ bool Window::isActive() const
     return isFloating() || (m_widget && m_widget->isActiveWindow());
 }
 
-QWidget* Window::widget() const
+qt::WindowWidget* Window::widget() const
 {
     return m_widget.get();
 }

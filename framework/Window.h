@@ -7,16 +7,16 @@
 #include <memory>
 #include <vector>
 
-class QWidget;
-
 namespace fw {
 
 class MenuBar;
-class MenuPresenter;
 class RectControl;
+namespace qt {
+class MenuPresenter;
 class WindowWidget;
+} // namespace qt
 
-// A window of the framework, on a Qt top-level widget. Its geometry is the client area; the menu bar
+// A window of the framework, on a top-level widget. Its geometry is the client area; the menu bar
 // is the application's, not part of the window.
 class Window : public Object {
 public:
@@ -112,13 +112,13 @@ public:
     Ref<Object> Control(int32_t index) const;
 
     bool isActive() const;
-    QWidget* widget() const;
-    MenuPresenter* menuPresenter() const { return m_menuPresenter.get(); }
+    qt::WindowWidget* widget() const;
+    qt::MenuPresenter* menuPresenter() const { return m_menuPresenter.get(); }
     // Raises the Open events of the controls, in the order they were added, then of the window.
     void openNow();
 
 private:
-    friend class WindowWidget;
+    friend class qt::WindowWidget;
     enum class State { New, Constructed, Open, Closed };
 
     void applyGeometry();
@@ -133,8 +133,8 @@ private:
         Ref<Object> object;
     };
     std::vector<NamedControl> m_controls;
-    std::unique_ptr<WindowWidget> m_widget;
-    std::unique_ptr<MenuPresenter> m_menuPresenter; // before the widget goes
+    std::unique_ptr<qt::WindowWidget> m_widget;
+    std::unique_ptr<qt::MenuPresenter> m_menuPresenter; // before the widget goes
     Ref<fw::MenuBar> m_menuBar;
     State m_state = State::New;
     int32_t m_width = 100;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the program and its tests and runs every check: the tests, the same tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer (the real program on a virtual display among them),
-# and short fuzzing runs.
+# Builds the program and its tests and runs every check: the tests, that app/ and list/ compile no Qt
+# header, the same tests again under AddressSanitizer and UndefinedBehaviorSanitizer (the real program
+# on a virtual display among them), and short fuzzing runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -11,6 +11,9 @@ bash scripts/build.sh build
 # The end-to-end test's virtual display and the tools that drive and look at it.
 bash scripts/deps.sh xvfb xdotool x11-utils x11-apps xclip
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$jobs")
+
+echo "== The program's own code compiles no Qt header"
+bash scripts/check-no-qt.sh build app list
 
 echo "== Fuzz the parsers of outside bytes"
 bash scripts/fuzz.sh

@@ -2,6 +2,8 @@
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/Pixels.h"
 
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/WindowWidget.h"
 #include "list/AlternatingList.h"
 
 #include <optional>
@@ -56,7 +58,7 @@ TEST_F(AlternatingListTest, BackgroundFillFollowsRowParitySelectionAndAlternateR
         list->alternateColor = fw::Color { c.alternateColor.value_or(0x000000) };
         list->setListIndex(c.selected ? c.row : -1);
         QImage image = pixels::filled(30, 20, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         int raised = 0;
         list->cellBackgroundPaint.bind([&](fw::Ref<fw::Graphics> passed, int32_t row, int32_t column) {
             ++raised;
@@ -79,7 +81,7 @@ TEST_F(AlternatingListTest, BackgroundFillFollowsRowParitySelectionAndAlternateR
 TEST_F(AlternatingListTest, WithNoHandlerTheBackgroundStillCountsAsPainted)
 {
     QImage image = pixels::filled(10, 10, fw::Color { untouched });
-    ImageGraphics g(image);
+    fw::qt::ScopedGraphics g(image);
     EXPECT_TRUE(list->Event_CellBackgroundPaint(g.get(), 0, 0));
     EXPECT_EQ(pixels::at(image, 5, 5).value, untouched);
 }
@@ -96,7 +98,7 @@ TEST_F(AlternatingListTest, TextIsBoldWhiteOnTheSelectedRowAndPlainBlackElsewher
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         QImage image = pixels::filled(10, 10, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         g.get()->setBold(!c.bold);
         g.get()->setForeColor(fw::Color { 0x123456 });
         EXPECT_FALSE(list->Event_CellTextPaint(g.get(), c.row, 0, 4, 14));

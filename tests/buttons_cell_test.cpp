@@ -63,7 +63,7 @@ protected:
     static QImage painted(const fw::Ref<ButtonsCell>& cell, int width, int height = 20)
     {
         QImage image = pixels::filled(width, height, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         cell->cellPaint(g.get(), 0);
         EXPECT_EQ(g.get()->ForeColor(), black);
         EXPECT_EQ(g.get()->TextSize(), 12);
@@ -221,7 +221,7 @@ TEST_F(ButtonsCellTest, TheCaptionIsDarkOnItsBaselineAtFourteenWithALightCopyOne
 QImage reference(const fw::String& caption, int x, int width)
 {
     QImage image = pixels::filled(width, 20, normalFace);
-    ImageGraphics g(image);
+    fw::qt::ScopedGraphics g(image);
     g.get()->setTextSize(12);
     g.get()->setForeColor(fw::Color { 0xFFFFFF });
     g.get()->DrawString(caption, x, 15, 0, false);
@@ -249,7 +249,7 @@ TEST_F(ButtonsCellTest, TheCaptionIsCentredWithTheDifferenceTruncated)
         SCOPED_TRACE(std::string(c.caption) + " in " + std::to_string(c.width));
         const QImage image = painted(button(c.caption), c.width);
         QImage measure = pixels::filled(1, 1, fw::Color { untouched });
-        ImageGraphics g(measure);
+        fw::qt::ScopedGraphics g(measure);
         g.get()->setTextSize(12);
         const int x = static_cast<int>(std::trunc((c.width - g.get()->StringWidth(c.caption)) / 2.0));
         // The reference, drawn far enough right that none of it is cut off.
@@ -279,7 +279,7 @@ TEST_F(ButtonsCellTest, ASelectedRowLooksLikeAnyOther)
     auto paintRow = [&](bool selected) {
         list->setListIndex(selected ? 0 : -1);
         QImage image = pixels::filled(100, 20, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         list->Event_cellBackgroundPaint(g.get(), 0, 0);
         return image;
     };

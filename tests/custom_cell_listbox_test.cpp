@@ -5,6 +5,8 @@
 
 #include "app/Class2.h"
 #include "framework/Timer.h"
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/WindowWidget.h"
 #include "list/CustomCellListbox.h"
 
 #include <algorithm>
@@ -332,7 +334,7 @@ TEST_F(CustomCellListboxTest, AreasBelowTheLastRowGetTheWindowsBackColour)
     log.clear();
     for (int32_t row : { 1, 6 }) {
         QImage image = pixels::filled(30, 20, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         watched->Event_cellBackgroundPaint(g.get(), row, 0);
         EXPECT_EQ(pixels::at(image, 0, 0).value, 0xE8E8E8u);
         EXPECT_EQ(pixels::at(image, 29, 19).value, 0xE8E8E8u);
@@ -362,7 +364,7 @@ TEST_F(CustomCellListboxTest, ASelectedRowGetsTheGradientBeforeTheCellPaints)
         SCOPED_TRACE(c.row);
         list->setListIndex(c.selected ? c.row : -1);
         QImage image = pixels::filled(30, 20, fw::Color { untouched });
-        ImageGraphics g(image);
+        fw::qt::ScopedGraphics g(image);
         std::optional<uint32_t> seen;
         for (RecordingCell* cell : { selected.get(), plain.get() })
             cell->onPaint = [&](fw::Graphics&) { seen = pixels::at(image, 15, 10).value; };

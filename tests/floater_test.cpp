@@ -9,6 +9,8 @@
 #include "app/FloaterProcessFix.h"
 #include "framework/Window.h"
 #include "framework/WindowList.h"
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/WindowWidget.h"
 #include "list/CustomCellListbox.h"
 #include "platform/CarbonEvents.h"
 #include "platform/EventDirectory.h"

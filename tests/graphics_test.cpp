@@ -1,5 +1,7 @@
 #include "framework/Graphics.h"
 #include "framework/Picture.h"
+#include "framework/qt/PictureImage.h"
+#include "framework/qt/ScopedGraphics.h"
 
 #include "tests/support/Pixels.h"
 
@@ -8,6 +10,7 @@
 #include <QPainter>
 
 #include <climits>
+#include <optional>
 #include <vector>
 
 using namespace fw;
@@ -23,14 +26,15 @@ constexpr Color background = 0xE8E8E8_rgb;
 struct Canvas {
     explicit Canvas(int width, int height, Color fill = white)
         : image(pixels::filled(width, height, fill))
-        , g(New<Graphics>(&image))
+        , scoped(image)
+        , g(scoped.get())
     {
     }
-    ~Canvas() { g->detach(); }
     Color at(int x, int y) const { return pixels::at(image, x, y); }
 
     QImage image;
-    Ref<Graphics> g;
+    qt::ScopedGraphics scoped;
+    const Ref<Graphics>& g;
 };
 
 std::vector<int> rowsOf(const Canvas& canvas, int x, Color color)
@@ -283,7 +287,8 @@ TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
 {
     QImage image = pixels::filled(50, 50, white);
     QPainter painter(&image);
-    Ref<Graphics> g = New<Graphics>(&painter, QRect(10, 20, 20, 10));
+    std::optional<qt::ScopedGraphics> scoped(std::in_place, painter, QRect(10, 20, 20, 10));
+    Ref<Graphics> g = scoped->get();
     EXPECT_EQ(g->Width(), 20);
     EXPECT_EQ(g->Height(), 10);
     g->setForeColor(red);
@@ -291,7 +296,7 @@ TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
     g->setForeColor(black);
     g->DrawLine(0, 0, 0, 0);
     g->DrawString("WWWWWWWWWW", 0, 9, 0, false);
-    g->detach();
+    scoped.reset();
     painter.end();
 
     for (int y = 0; y < 50; ++y) {
@@ -306,11 +311,15 @@ TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
     EXPECT_EQ(pixels::at(image, 29, 29), red);
 }
 
-TEST(Graphics, ADetachedGraphicsDrawsNothing)
+// A handler that keeps the cell's Graphics past its paint.
+TEST(Graphics, AGraphicsKeptPastItsScopeDrawsNothing)
 {
     QImage image = pixels::filled(10, 10, white);
-    Ref<Graphics> g = New<Graphics>(&image);
-    g->detach();
+    Ref<Graphics> g;
+    {
+        qt::ScopedGraphics scoped(image);
+        g = scoped.get();
+    }
     EXPECT_EQ(g->Width(), 0);
     g->FillRect(0, 0, 10, 10);
     g->DrawString("H", 0, 9, 0, false);
@@ -323,7 +332,7 @@ Ref<Picture> redPicture()
 {
     QImage image = pixels::filled(4, 3, red);
     image.setPixel(0, 0, qRgb(0, 0, 255));
-    return Picture::fromImage(image);
+    return qt::pictureFromImage(image);
 }
 
 TEST(Graphics, DrawPictureWithOwnSizesCopiesItUnscaled)

@@ -4,6 +4,8 @@
 
 #include "framework/Application.h"
 #include "framework/Listbox.h"
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/WindowWidget.h"
 
 #include <QPalette>
 #include <QScrollBar>

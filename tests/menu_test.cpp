@@ -1,6 +1,7 @@
 #include "tests/support/PaletteFixture.h"
 
-#include "framework/MenuPresenter.h"
+#include "framework/qt/MenuPresenter.h"
+#include "framework/qt/WindowWidget.h"
 
 #include <QAction>
 #include <QMenu>
@@ -104,7 +105,7 @@ TEST_F(Menus, TheWindowsAccessorsFindTheItemsOfItsBar)
 TEST_F(Menus, TheMenusAreReachableFromTheWindowWithoutTakingItsClientArea)
 {
     fw::Ref<Window1> window = startWithoutLoop();
-    fw::MenuPresenter* presenter = window->menuPresenter();
+    fw::qt::MenuPresenter* presenter = window->menuPresenter();
     ASSERT_NE(presenter, nullptr);
     EXPECT_EQ(window->widget()->height(), 148);
     if (!presenter->usesGlobalMenu()) {
@@ -142,8 +143,8 @@ TEST_F(Menus, ChoosingQuitEndsTheLoopAndShutdownReleasesTheBar)
 
 TEST(MenuShortcuts, CmdMeansTheCommandKey)
 {
-    EXPECT_EQ(fw::shortcutText("Cmd+Q"), "Ctrl+Q");
-    EXPECT_EQ(fw::shortcutText(""), "");
+    EXPECT_EQ(fw::qt::shortcutText("Cmd+Q"), "Ctrl+Q");
+    EXPECT_EQ(fw::qt::shortcutText(""), "");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "framework/Graphics.h"
 #include "framework/Picture.h"
 #include "framework/ResourceFork.h"
+#include "framework/qt/PictureImage.h"
 
 #include "tests/support/Pixels.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 TEST(Picture, MaskIsMadeOnlyWhenAskedForAndShowsEveryPixel)
 {
-    Ref<Picture> picture = Picture::fromImage(pixels::filled(5, 4, 0x123456_rgb));
+    Ref<Picture> picture = qt::pictureFromImage(pixels::filled(5, 4, 0x123456_rgb));
     EXPECT_EQ(picture->Width(), 5);
     EXPECT_EQ(picture->Height(), 4);
     EXPECT_TRUE(picture->Mask(false).isNil());
@@ -21,7 +22,7 @@ TEST(Picture, MaskIsMadeOnlyWhenAskedForAndShowsEveryPixel)
     ASSERT_FALSE(mask.isNil());
     EXPECT_EQ(mask->Width(), 5);
     EXPECT_EQ(mask->Height(), 4);
-    EXPECT_EQ(pixels::count(mask->image(), 0x000000_rgb), 20);
+    EXPECT_EQ(pixels::count(fw::qt::imageOf(*mask), 0x000000_rgb), 20);
     EXPECT_TRUE(mask->Mask(false).isNil());
     EXPECT_EQ(picture->Mask(true), mask);
     EXPECT_EQ(picture->Mask(false), mask);
@@ -29,21 +30,21 @@ TEST(Picture, MaskIsMadeOnlyWhenAskedForAndShowsEveryPixel)
 
 TEST(Picture, GraphicsDrawsIntoThePicturesOwnPixels)
 {
-    Ref<Picture> picture = Picture::fromImage(pixels::filled(6, 6, 0xFFFFFF_rgb));
+    Ref<Picture> picture = qt::pictureFromImage(pixels::filled(6, 6, 0xFFFFFF_rgb));
     Ref<Graphics> g = picture->Graphics();
     EXPECT_EQ(picture->Graphics(), g);
     EXPECT_EQ(g->Width(), 6);
     EXPECT_EQ(g->Height(), 6);
     g->setForeColor(0xFF0000_rgb);
     g->FillRect(1, 1, 2, 2);
-    EXPECT_EQ(pixels::at(picture->image(), 1, 1), 0xFF0000_rgb);
+    EXPECT_EQ(pixels::at(fw::qt::imageOf(*picture), 1, 1), 0xFF0000_rgb);
     g->FillRect(4, 4, 1, 1);
-    EXPECT_EQ(pixels::count(picture->image(), 0xFF0000_rgb), 5);
+    EXPECT_EQ(pixels::count(fw::qt::imageOf(*picture), 0xFF0000_rgb), 5);
 }
 
 TEST(Picture, AGraphicsKeptPastItsPictureDrawsNothing)
 {
-    Ref<Graphics> g = Picture::fromImage(pixels::filled(6, 6, 0xFFFFFF_rgb))->Graphics();
+    Ref<Graphics> g = qt::pictureFromImage(pixels::filled(6, 6, 0xFFFFFF_rgb))->Graphics();
     EXPECT_EQ(g->Width(), 0);
     g->FillRect(0, 0, 6, 6);
 }
@@ -79,7 +80,7 @@ TEST(ResourceFork, MasksAreBlackWhereTheIconShowsAndWhiteAtTheCorners)
     Ref<ResourceFork> fork = appResourceForkGetter();
     for (int32_t id : { 169, 171, 173 }) {
         Ref<Picture> picture = fork->GetPicture(id);
-        const QImage& mask = picture->image();
+        const QImage& mask = fw::qt::imageOf(*picture);
         for (auto [x, y] : { std::pair { 0, 0 }, { 15, 0 }, { 0, 15 }, { 15, 15 } })
             EXPECT_EQ(pixels::at(mask, x, y), 0xFFFFFF_rgb) << id;
         EXPECT_GT(pixels::count(mask, 0x000000_rgb), 40) << id;
@@ -88,7 +89,7 @@ TEST(ResourceFork, MasksAreBlackWhereTheIconShowsAndWhiteAtTheCorners)
 
 TEST(ResourceFork, AScopedForkReplacesTheResourcesAndGivesThemBack)
 {
-    Ref<Picture> replacement = Picture::fromImage(pixels::filled(2, 2, 0x000000_rgb));
+    Ref<Picture> replacement = qt::pictureFromImage(pixels::filled(2, 2, 0x000000_rgb));
     {
         ScopedResourceFork replaced([&](int32_t id) { return id == 5 ? replacement : nullptr; });
         EXPECT_EQ(appResourceForkGetter()->GetPicture(5), replacement);

@@ -2,6 +2,8 @@
 
 #include "framework/Graphics.h"
 #include "framework/ResourceFork.h"
+#include "framework/qt/PictureImage.h"
+#include "framework/qt/ScopedGraphics.h"
 
 #include "tests/support/Pixels.h"
 
@@ -29,13 +31,13 @@ void releaseAll()
 // A 4 x 4 red icon, and a mask that hides its top-left pixel.
 Ref<Picture> icon()
 {
-    return Picture::fromImage(pixels::filled(4, 4, 0xFF0000_rgb));
+    return qt::pictureFromImage(pixels::filled(4, 4, 0xFF0000_rgb));
 }
 Ref<Picture> mask()
 {
     QImage image = pixels::filled(4, 4, 0x000000_rgb);
     image.setPixel(0, 0, qRgb(255, 255, 255));
-    return Picture::fromImage(image);
+    return qt::pictureFromImage(image);
 }
 
 // The resource fork the getters see: what it holds, and how often each id was asked for.
@@ -88,14 +90,13 @@ TEST_F(PicturesTest, TheIconsMaskIsTheWholeMaskPictureAndHidesWhatItHides)
     EXPECT_FALSE(iconMask == held[173]);
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(pixels::at(iconMask->image(), x, y), pixels::at(held[173]->image(), x, y))
+            EXPECT_EQ(
+                pixels::at(fw::qt::imageOf(*iconMask), x, y), pixels::at(fw::qt::imageOf(*held[173]), x, y))
                 << x << "," << y;
     }
 
     QImage target = pixels::filled(4, 4, 0x00FF00_rgb);
-    Ref<Graphics> g = New<Graphics>(&target);
-    g->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
-    g->detach();
+    qt::ScopedGraphics(target)->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
     EXPECT_EQ(pixels::at(target, 0, 0), 0x00FF00_rgb);
     EXPECT_EQ(pixels::at(target, 1, 0), 0xFF0000_rgb);
     EXPECT_EQ(pixels::at(target, 3, 3), 0xFF0000_rgb);
@@ -107,8 +108,8 @@ TEST_F(PicturesTest, AMaskGetterAloneNeverMasksItself)
     Ref<Picture> picture = ReloadMASK();
     EXPECT_EQ(picture, held[169]);
     EXPECT_TRUE(picture->Mask(false).isNil());
-    EXPECT_EQ(pixels::at(picture->image(), 0, 0), 0xFFFFFF_rgb);
-    EXPECT_EQ(pixels::at(picture->image(), 1, 1), 0x000000_rgb);
+    EXPECT_EQ(pixels::at(fw::qt::imageOf(*picture), 0, 0), 0xFFFFFF_rgb);
+    EXPECT_EQ(pixels::at(fw::qt::imageOf(*picture), 1, 1), 0x000000_rgb);
     EXPECT_EQ(asked.count(168), 0u);
     EXPECT_TRUE(Reload::_permapic.picture.isNil());
 }
@@ -202,9 +203,7 @@ TEST(CompiledPictures, ReloadComesWithAMaskThatHidesItsCorners)
     EXPECT_FALSE(picture->Mask(false).isNil());
 
     QImage target = pixels::filled(16, 16, 0x00FF00_rgb);
-    Ref<Graphics> g = New<Graphics>(&target);
-    g->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
-    g->detach();
+    qt::ScopedGraphics(target)->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
     for (auto [x, y] : { std::pair { 0, 0 }, { 15, 0 }, { 0, 15 }, { 15, 15 } })
         EXPECT_EQ(pixels::at(target, x, y), 0x00FF00_rgb) << x << "," << y;
     EXPECT_LT(pixels::count(target, 0x00FF00_rgb), 16 * 16 - 40);

@@ -11,6 +11,9 @@
 #include "framework/ResourceFork.h"
 #include "framework/Window.h"
 #include "framework/WindowList.h"
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/PictureImage.h"
+#include "framework/qt/WindowWidget.h"
 #include "list/AlternatingList.h"
 #include "list/CustomCellListbox.h"
 #include "platform/CarbonEvents.h"
@@ -344,7 +347,8 @@ TEST_F(PaletteIcons, AMissingPictureLeavesEveryIconNilAtCreationAndAtOpenWithout
     fw::Ref<Window1> window = startWithoutLoop();
     const fw::Ref<fw::BevelButton> buttons[]
         = { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() };
-    const fw::Ref<fw::Picture> stand = fw::Picture::fromImage(pixels::filled(16, 16, fw::Color { 0xFF0000 }));
+    const fw::Ref<fw::Picture> stand
+        = fw::qt::pictureFromImage(pixels::filled(16, 16, fw::Color { 0xFF0000 }));
     for (const fw::Ref<fw::BevelButton>& button : buttons) {
         EXPECT_TRUE(button->Icon().isNil()) << button->Name.bytes() << " when made";
         button->setIcon(stand);
@@ -359,7 +363,7 @@ TEST_F(PaletteIcons, AMissingPictureLeavesEveryIconNilAtCreationAndAtOpenWithout
 TEST_F(PaletteIcons, AMaskWithoutItsIconIsReportedNotSwallowed)
 {
     fw::ScopedResourceFork maskOnly([](int32_t id) {
-        return id == 169 ? fw::Picture::fromImage(QImage(16, 16, QImage::Format_ARGB32_Premultiplied))
+        return id == 169 ? fw::qt::pictureFromImage(QImage(16, 16, QImage::Format_ARGB32_Premultiplied))
                          : fw::Ref<fw::Picture>();
     });
     Program::initialize();

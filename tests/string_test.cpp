@@ -1,6 +1,8 @@
 #include "framework/Color.h"
 #include "framework/Conversions.h"
 #include "framework/String.h"
+#include "framework/qt/Colors.h"
+#include "framework/qt/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,36 @@ TEST(Conversions, DoubleToInt32TruncatesAndIsTotal)
     for (const Case& c : cases)
         EXPECT_EQ(RuntimeCvtReal64ToSInt32(c.in), c.out) << c.in;
     EXPECT_EQ(RuntimeCvtSInt32ToReal64(INT32_MIN), -2147483648.0);
+}
+
+} // namespace
+
+namespace {
+
+// Text reaches Qt whole: a NUL byte does not end it, and bytes that are not UTF-8 still show.
+TEST(QtText, EveryByteReachesQt)
+{
+    struct Case {
+        String text;
+        QString shown;
+    } cases[] = {
+        { String(std::string("a\0b", 3), Encoding::UTF8), QString::fromUtf16(u"a\0b", 3) },
+        { String(std::string("\0", 1), Encoding::UTF8), QString(QChar(0)) },
+        { "挨拶", QString::fromUtf16(u"挨拶") },
+        { String::fromBytes("x\xff"), QString::fromUtf16(u"x\uFFFD") },
+        { String(), QString() },
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(qt::toQString(c.text), c.shown) << c.text.bytes();
+}
+
+TEST(QtColor, ChannelsCrossBothWays)
+{
+    for (const Color color : { 0x000000_rgb, 0xBDBBBD_rgb, 0x123456_rgb, 0xFFFFFF_rgb }) {
+        const QColor shown = qt::toQColor(color);
+        EXPECT_EQ(shown.rgb() & 0xFFFFFF, color.value);
+        EXPECT_EQ(qt::fromQColor(shown), color);
+    }
 }
 
 } // namespace

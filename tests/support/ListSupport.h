@@ -3,6 +3,9 @@
 #include "framework/Graphics.h"
 #include "framework/Timer.h"
 #include "framework/Window.h"
+#include "framework/qt/ControlWidget.h"
+#include "framework/qt/ScopedGraphics.h"
+#include "framework/qt/WindowWidget.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomListboxCell.h"
 #include "tests/support/EventLoop.h"
@@ -50,29 +53,14 @@ class AreaGraphics {
 public:
     AreaGraphics(QImage& image, const QRect& area)
         : m_painter(&image)
-        , m_graphics(fw::New<fw::Graphics>(&m_painter, area))
+        , m_graphics(m_painter, area)
     {
     }
-    ~AreaGraphics() { m_graphics->detach(); }
-    const fw::Ref<fw::Graphics>& get() const { return m_graphics; }
+    const fw::Ref<fw::Graphics>& get() const { return m_graphics.get(); }
 
 private:
     QPainter m_painter;
-    fw::Ref<fw::Graphics> m_graphics;
-};
-
-// A Graphics over a whole image, which can be read between drawing calls.
-class ImageGraphics {
-public:
-    explicit ImageGraphics(QImage& image)
-        : m_graphics(fw::New<fw::Graphics>(&image))
-    {
-    }
-    ~ImageGraphics() { m_graphics->detach(); }
-    const fw::Ref<fw::Graphics>& get() const { return m_graphics; }
-
-private:
-    fw::Ref<fw::Graphics> m_graphics;
+    fw::qt::ScopedGraphics m_graphics;
 };
 
 // A plain window, not floating, with one control of class T on it.

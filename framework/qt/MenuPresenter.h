@@ -8,7 +8,7 @@ class QMenu;
 class QMenuBar;
 class QWidget;
 
-namespace fw {
+namespace fw::qt {
 
 // Puts a window's menu bar where the user can reach it without taking room from the window's client
 // area: in the desktop's global menu when there is one; otherwise the menus open from a right click
@@ -36,4 +36,4 @@ private:
 // "Cmd+Q" and the like as a Qt key sequence text ("Ctrl+Q"); "" stays "".
 QString shortcutText(const String& keyboardShortcut);
 
-} // namespace fw
+} // namespace fw::qt

@@ -1,6 +1,7 @@
-#include "framework/MenuPresenter.h"
+#include "framework/qt/MenuPresenter.h"
 
-#include "framework/Application.h"
+#include "framework/qt/Entry.h"
+#include "framework/qt/Text.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -8,20 +9,11 @@
 #include <QMenuBar>
 #include <QWidget>
 
-namespace fw {
-
-namespace {
-
-QString qtText(const String& text)
-{
-    return QString::fromUtf8(text.bytes().data(), static_cast<int>(text.byteLength()));
-}
-
-} // namespace
+namespace fw::qt {
 
 QString shortcutText(const String& keyboardShortcut)
 {
-    QString text = qtText(keyboardShortcut);
+    QString text = toQString(keyboardShortcut);
     if (text.startsWith("Cmd+", Qt::CaseInsensitive))
         text = "Ctrl+" + text.mid(4);
     return text;
@@ -35,7 +27,7 @@ MenuPresenter::MenuPresenter(QWidget& window, const Ref<MenuBar>& bar)
     m_menuBar->setNativeMenuBar(true);
     for (int32_t i = 0; i < bar->Count(); ++i) {
         Ref<MenuItem> menuItem = bar->Item(i);
-        QMenu* menu = m_menuBar->addMenu(qtText(menuItem->Text));
+        QMenu* menu = m_menuBar->addMenu(toQString(menuItem->Text));
         fill(*menu, *menuItem);
     }
     // Without a global menu the bar would sit inside the window and shrink its client area, so it is
@@ -67,21 +59,19 @@ void MenuPresenter::fill(QMenu& menu, const MenuItem& parent)
             continue;
         }
         if (item->Count() > 0) {
-            fill(*menu.addMenu(qtText(item->Text)), *item);
+            fill(*menu.addMenu(toQString(item->Text)), *item);
             continue;
         }
-        QAction* action = menu.addAction(qtText(item->Text));
+        QAction* action = menu.addAction(toQString(item->Text));
         action->setShortcut(QKeySequence(shortcutText(item->KeyboardShortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(item->AutoEnable);
         // The window takes the action too, so that its shortcut works while the window is active.
         m_window.addAction(action);
         MenuItem* raw = item.get(); // the bar holds the item as long as the action lives
-        QObject::connect(action, &QAction::triggered, action, [raw] {
-            Ref<MenuItem> protector(raw);
-            dispatchGuarded([raw] { raw->Event_Action(); });
-        });
+        QObject::connect(
+            action, &QAction::triggered, action, [raw] { enter(*raw, [raw] { raw->Event_Action(); }); });
     }
 }
 
-} // namespace fw
+} // namespace fw::qt
