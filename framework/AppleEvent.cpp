@@ -1,6 +1,7 @@
 #include "framework/AppleEvent.h"
 
 #include "framework/ClassRecord.h"
+#include "framework/qt/SendWait.h"
 #include "platform/AppleEventTransport.h"
 #include "platform/FourCharCode.h"
 
@@ -61,19 +62,25 @@ void AppleEvent::setStringParam(const String& keyword, const String& value)
 
 bool AppleEvent::Send()
 {
+    // Handlers run inside the wait: the event, and the texts it sends from, are held until it ends,
+    // whatever those handlers do to it.
+    Ref<AppleEvent> protector(this);
+    const std::vector<Parameter> parameters = m_parameters;
     platform::AppleEventMessage message;
     message.eventClass = EventClass;
     message.eventID = EventID;
     message.target = Creator;
-    for (const Parameter& parameter : m_parameters)
+    for (const Parameter& parameter : parameters)
         message.parameters.push_back({ parameter.keyword, textType, parameter.text.bytes() });
-    return platform::sendAppleEvent(message);
+    platform::AppleEventSend send(message);
+    return qt::waitForSend(send);
 }
 
 Ref<AppleEvent> NewAppleEvent(const String& eventClass, const String& eventID, const String& creator)
 {
     Ref<AppleEvent> event = New<AppleEvent>();
-    if (!toCode(eventClass, event->EventClass) || !toCode(eventID, event->EventID) || !toCode(creator, event->Creator))
+    if (!toCode(eventClass, event->EventClass) || !toCode(eventID, event->EventID)
+        || !toCode(creator, event->Creator))
         return nullptr;
     return event;
 }

@@ -25,6 +25,8 @@ public:
 
     // True when the receiver accepted the whole event; False when it could not be delivered, was
     // refused, or no answer came within the transport's timeout. The reply's contents are not read.
+    // The wait for the answer runs the event loop, as DoEvents does, so other handlers (another
+    // Send among them) run inside it. False, too, when the program is asked to quit during the wait.
     bool Send();
 
 private:

@@ -23,6 +23,7 @@ struct RuntimeState {
     Ref<Application> app;
     std::exception_ptr pending;
     bool quitRequested = false;
+    bool applicationQuit = false;
     bool loopStarted = false;
     int32_t exitStatus = 0;
     QApplication* ownApplication = nullptr;
@@ -120,6 +121,7 @@ void Application::setMenuBar(Ref<fw::MenuBar> bar)
 void Application::Quit()
 {
     state().quitRequested = true;
+    state().applicationQuit = true;
     QCoreApplication::exit(0);
 }
 
@@ -224,6 +226,11 @@ bool quitRequested()
     return state().quitRequested;
 }
 
+bool applicationQuit()
+{
+    return state().applicationQuit;
+}
+
 bool loopStarted()
 {
     return state().loopStarted;
@@ -235,6 +242,7 @@ void resetForTesting()
     s.app = nullptr;
     s.pending = nullptr;
     s.quitRequested = false;
+    s.applicationQuit = false;
     s.loopStarted = false;
     s.exitStatus = 0;
 }

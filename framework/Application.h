@@ -68,6 +68,9 @@ namespace Runtime {
 // Re-raises the exception that escaped a handler, if there is one.
 void rethrowPending();
 bool quitRequested();
+// True once the application's Quit has run (Ctrl+Q, or the last window closed with AutoQuit): the
+// user has left, and nothing more is asked of them.
+bool applicationQuit();
 // True once _RuntimeRun has begun: a window made from then on opens from the event loop.
 bool loopStarted();
 // For tests: forget the state of a finished run, so that another can start in the same process.

@@ -1,5 +1,7 @@
 #include "framework/MsgBox.h"
 
+#include "framework/Application.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -22,6 +24,10 @@ MsgBoxSeam::Handler MsgBoxSeam::install(Handler handler)
 
 void MsgBox(const String& text)
 {
+    // A box after the user has quit would hold the program open for nobody: a send that the quit
+    // cut short, say, must not keep it from ending.
+    if (Runtime::applicationQuit())
+        return;
     if (const MsgBoxSeam::Handler& handler = installedHandler()) {
         MsgBoxSeam::Handler running = handler; // the handler may install another
         running(text);

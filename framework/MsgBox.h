@@ -6,7 +6,8 @@
 
 namespace fw {
 
-// Shows `text` in a modal message box with an OK button and returns when the user closes it.
+// Shows `text` in a modal message box with an OK button and returns when the user closes it. Once
+// the application has quit (Runtime::applicationQuit), it shows nothing and returns at once.
 void MsgBox(const String& text);
 
 // Where message boxes go instead of the screen. Tests install a handler to see the texts without a

@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/uio.h>
@@ -28,91 +27,165 @@ std::chrono::milliseconds sendTimeout()
     return std::chrono::milliseconds(sendTimeoutMilliseconds.load());
 }
 
-static timeval timevalUntil(Deadline deadline)
+// A receiver whose queue of connections is full is tried again this often; nothing tells when it
+// has room.
+static constexpr std::chrono::milliseconds connectRetry { 10 };
+
+AppleEventSend::AppleEventSend(const AppleEventMessage& message)
+    : m_deadline(deadlineAfter(sendTimeout()))
+    , m_nextTry(std::chrono::steady_clock::now())
 {
-    auto left
-        = std::chrono::duration_cast<std::chrono::microseconds>(deadline - std::chrono::steady_clock::now());
-    // A zero timeout would mean "wait for ever"; an expired deadline waits the shortest time instead.
-    if (left.count() < 1) left = std::chrono::microseconds(1);
-    return { static_cast<time_t>(left.count() / 1000000), static_cast<suseconds_t>(left.count() % 1000000) };
+    std::optional<std::string> framing = encodeAppleEventFraming(message);
+    std::optional<std::string> path = eventSocketPath(message.target, false);
+    if (!framing || !path) {
+        fail();
+        return;
+    }
+    m_framing = std::move(*framing);
+    m_path = std::move(*path);
+    m_pieces = appleEventPieces(message, m_framing);
+    m_socket.reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!m_socket.valid()) {
+        fail();
+        return;
+    }
+    // A larger buffer lets a long script go out in fewer rounds; the kernel caps what it grants.
+    int bufferSize = 4 << 20;
+    setsockopt(m_socket.get(), SOL_SOCKET, SO_SNDBUF, &bufferSize, sizeof bufferSize);
+    connect();
 }
 
-// A blocking connect waits while the receiver's backlog is full; the send timeout bounds that wait.
-static bool connectBefore(int fd, const sockaddr_un& address, Deadline deadline)
+short AppleEventSend::events() const
 {
-    for (;;) {
-        timeval timeout = timevalUntil(deadline);
-        if (setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout) != 0) return false;
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return true;
-        if (errno != EINTR || std::chrono::steady_clock::now() >= deadline) return false;
+    switch (m_state) {
+    case State::Writing:
+        return POLLOUT;
+    case State::Reading:
+        return POLLIN;
+    default:
+        return 0;
     }
 }
 
-static bool writeAll(int fd, const std::vector<std::string_view>& pieces, Deadline deadline)
+Deadline AppleEventSend::nextTry() const
+{
+    return m_state == State::Connecting ? std::min(m_nextTry, m_deadline) : m_deadline;
+}
+
+void AppleEventSend::step()
+{
+    switch (m_state) {
+    case State::Connecting:
+        if (std::chrono::steady_clock::now() >= m_nextTry)
+            connect();
+        break;
+    case State::Writing:
+        write();
+        break;
+    case State::Reading:
+        read();
+        break;
+    case State::Sent:
+    case State::Failed:
+        return;
+    }
+    // Only after the progress: an answer that came in time counts, however late it is looked at.
+    if (!finished() && std::chrono::steady_clock::now() >= m_deadline)
+        fail();
+}
+
+void AppleEventSend::fail()
+{
+    m_state = State::Failed;
+}
+
+void AppleEventSend::connect()
+{
+    sockaddr_un address;
+    if (!makeSocketAddress(m_path, address)) {
+        fail();
+        return;
+    }
+    for (;;) {
+        if (::connect(m_socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+            || errno == EINPROGRESS) {
+            m_state = State::Writing;
+            write();
+            return;
+        }
+        if (errno == EINTR)
+            continue;
+        if (errno == EAGAIN) {
+            m_nextTry = deadlineAfter(connectRetry);
+            return;
+        }
+        fail();
+        return;
+    }
+}
+
+void AppleEventSend::write()
 {
     std::vector<iovec> vectors;
-    vectors.reserve(pieces.size());
-    for (std::string_view piece : pieces)
-        vectors.push_back({ const_cast<char*>(piece.data()), piece.size() });
-    size_t next = 0;
-    while (next < vectors.size()) {
-        if (waitFor(fd, POLLOUT, deadline) != WaitResult::Ready) return false;
+    while (m_nextPiece < m_pieces.size()) {
+        vectors.clear();
+        for (size_t i = m_nextPiece; i < m_pieces.size() && vectors.size() < IOV_MAX; ++i)
+            vectors.push_back({ const_cast<char*>(m_pieces[i].data()), m_pieces[i].size() });
         msghdr header {};
-        header.msg_iov = &vectors[next];
-        header.msg_iovlen = std::min<size_t>(vectors.size() - next, IOV_MAX);
-        ssize_t written = ::sendmsg(fd, &header, MSG_NOSIGNAL | MSG_DONTWAIT);
+        header.msg_iov = vectors.data();
+        header.msg_iovlen = vectors.size();
+        ssize_t written = ::sendmsg(m_socket.get(), &header, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (written < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
-            return false;
+            if (errno == EINTR)
+                continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK)
+                return;
+            fail();
+            return;
         }
         auto left = static_cast<size_t>(written);
-        while (next < vectors.size() && left >= vectors[next].iov_len)
-            left -= vectors[next++].iov_len;
-        if (left > 0) {
-            vectors[next].iov_base = static_cast<char*>(vectors[next].iov_base) + left;
-            vectors[next].iov_len -= left;
-        }
+        while (m_nextPiece < m_pieces.size() && left >= m_pieces[m_nextPiece].size())
+            left -= m_pieces[m_nextPiece++].size();
+        if (left > 0)
+            m_pieces[m_nextPiece].remove_prefix(left);
     }
-    return true;
+    m_state = State::Reading;
+    read();
 }
 
-static std::optional<int32_t> readStatus(int fd, Deadline deadline)
+void AppleEventSend::read()
 {
-    unsigned char bytes[4];
-    size_t have = 0;
-    while (have < sizeof bytes) {
-        if (waitFor(fd, POLLIN, deadline) != WaitResult::Ready) return std::nullopt;
-        ssize_t got = ::recv(fd, bytes + have, sizeof bytes - have, MSG_DONTWAIT);
-        if (got == 0) return std::nullopt;
-        if (got < 0) {
-            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
-            return std::nullopt;
+    while (m_answered < sizeof m_answer) {
+        ssize_t got
+            = ::recv(m_socket.get(), m_answer + m_answered, sizeof m_answer - m_answered, MSG_DONTWAIT);
+        if (got == 0) {
+            fail();
+            return;
         }
-        have += static_cast<size_t>(got);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK)
+                return;
+            fail();
+            return;
+        }
+        m_answered += static_cast<size_t>(got);
     }
-    uint32_t value
-        = (uint32_t(bytes[0]) << 24) | (uint32_t(bytes[1]) << 16) | (uint32_t(bytes[2]) << 8) | bytes[3];
-    return static_cast<int32_t>(value);
+    const uint32_t status = (uint32_t(m_answer[0]) << 24) | (uint32_t(m_answer[1]) << 16)
+        | (uint32_t(m_answer[2]) << 8) | m_answer[3];
+    m_state = status == 0 ? State::Sent : State::Failed;
 }
 
 bool sendAppleEvent(const AppleEventMessage& message)
 {
-    Deadline deadline = deadlineAfter(sendTimeout());
-    std::optional<std::string> framing = encodeAppleEventFraming(message);
-    if (!framing) return false;
-    std::optional<std::string> path = eventSocketPath(message.target, false);
-    sockaddr_un address;
-    if (!path || !makeSocketAddress(*path, address)) return false;
-    FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    if (!socket.valid() || !connectBefore(socket.get(), address, deadline)) return false;
-    // A larger buffer lets a long script go out in fewer rounds; the kernel caps what it grants.
-    int bufferSize = 4 << 20;
-    setsockopt(socket.get(), SOL_SOCKET, SO_SNDBUF, &bufferSize, sizeof bufferSize);
-    int flags = fcntl(socket.get(), F_GETFL);
-    if (flags < 0 || fcntl(socket.get(), F_SETFL, flags | O_NONBLOCK) != 0) return false;
-    if (!writeAll(socket.get(), appleEventPieces(message, *framing), deadline)) return false;
-    std::optional<int32_t> status = readStatus(socket.get(), deadline);
-    return status && *status == 0;
+    AppleEventSend send(message);
+    while (!send.finished()) {
+        // With no events asked for, the descriptor is left out and the wait is only for the time.
+        waitFor(send.events() ? send.descriptor() : -1, send.events(), send.nextTry());
+        send.step();
+    }
+    return send.sent();
 }
 
 } // namespace fw::platform

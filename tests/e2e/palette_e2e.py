@@ -332,13 +332,39 @@ class Palette:
         self.wait_map_state("the palette stays", "IsViewable")
         self.wait_rows("the palette still draws its rows", rows)
 
-        self.step("Ctrl+Q quits with status 0")
+        self.step("an IDE that never answers: while the send waits, the palette follows the front file, "
+            "collapses and restores, and Ctrl+Q quits with status 0 and no box")
+        silent_records = os.path.join(self.work, "unanswered")
+        self.standin = self.processes.start("silent standin", self.standin_tool("serve", "--no-reply", "--record",
+            silent_records), env)
+        wait_until("the silent ide-standin says it listens",
+            lambda: "listening on" in self.processes.log("silent standin") or self.standin.poll() is not None)
+        if self.standin.poll() is not None:
+            raise Failure("the silent ide-standin ended: " + self.processes.log("silent standin"))
+        click(env, self.window, ROW_X, ROW_TOP + 10)
+        wait_until("the silent stand-in takes the script", lambda: os.path.exists(os.path.join(silent_records,
+            "000001")), timeout=5)
+        run(self.standin_tool("back"), env)
+        self.wait_map_state("back during the send", "IsUnMapped", timeout=FOLLOW_WITHIN)
+        run(self.standin_tool("front"), env)
+        self.wait_map_state("front during the send", "IsViewable", timeout=FOLLOW_WITHIN)
+        # The clicked row keeps its pressed face until the send ends; the others are drawn as ever.
+        wait_until("the rows are drawn during the send, the clicked one pressed", lambda: (lambda shot:
+            face_shows(shot, 0, PRESSED) and all(face_shows(shot, row, FACE) for row in range(1, rows)))(
+            shoot(env, self.window)), timeout=5)
+        before = self.height()
+        click(env, self.window, *self.button(106))
+        self.wait_height("collapse during the send", COLLAPSED)
+        click(env, self.window, 106 + 10, 2 + 10)
+        self.wait_height("restore during the send", before)
+        if self.message_box():
+            raise Failure("a message box showed while the send waited")
         run(["xdotool", "windowfocus", "--sync", str(self.window)], env)
         run(["xdotool", "key", "ctrl+q"], env)
         try:
-            status = self.app.wait(STEP_DEADLINE)
+            status = self.app.wait(5)
         except subprocess.TimeoutExpired:
-            raise Failure(f"the palette still runs {STEP_DEADLINE} s after Ctrl+Q")
+            raise Failure("the palette still runs 5 s after Ctrl+Q during the send")
         if status != 0:
             raise Failure(f"the palette quit with status {status}: {self.processes.log('palette')}")
 

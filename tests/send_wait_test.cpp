@@ -1,0 +1,199 @@
+// The send's wait for the IDE's answer runs the event loop: timers, clicks and further sends go on
+// inside it, each send counts its own answer, and a quit ends the wait at once.
+
+#include "tests/support/After.h"
+#include "tests/support/PaletteFixture.h"
+#include "tests/support/ScriptFolder.h"
+#include "tests/support/ScriptReceiver.h"
+#include "tests/support/TemporaryRuntimeDirectory.h"
+
+#include "framework/AppleEvent.h"
+#include "framework/Timer.h"
+#include "list/ButtonsCell.h"
+#include "list/CustomCellListbox.h"
+#include "platform/AppleEventReceiver.h"
+#include "platform/FourCharCode.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <thread>
+
+using namespace std::chrono_literals;
+using fw::platform::fourCC;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+bool send(const std::string& script)
+{
+    fw::Ref<fw::AppleEvent> event = fw::NewAppleEvent("RBae", "scpt", "RBv2");
+    event->setStringParam("----", fw::String::fromBytes(script));
+    return event->Send();
+}
+
+class SendWait : public testing::Test {
+protected:
+    void TearDown() override { fw::Runtime::resetForTesting(); }
+
+    TemporaryRuntimeDirectory runtime;
+};
+
+TEST_F(SendWait, TimersTickWhileAnIdeNeverAnswers)
+{
+    ScriptReceiver ide(0, false);
+    ASSERT_TRUE(ide.listening());
+    ShortSendTimeout timeout(300ms);
+    fw::Ref<fw::Timer> timer = fw::New<fw::Timer>();
+    int ticks = 0;
+    timer->Action.bind([&ticks] { ++ticks; });
+    timer->setPeriod(20);
+    timer->setMode(2);
+    const auto start = Clock::now();
+    EXPECT_FALSE(send("never answered"));
+    const auto took = Clock::now() - start;
+    timer->setMode(0);
+    EXPECT_GE(took, 300ms);
+    EXPECT_LT(took, 3s) << "it gives up at its deadline";
+    EXPECT_GE(ticks, 5) << "the loop ran during the wait";
+    EXPECT_EQ(ide.scripts(), std::vector<std::string> { "never answered" });
+}
+
+// The IDE takes both events, then answers the first while the second, sent from inside the first's
+// wait, still waits: each send gives what its own answer says.
+TEST_F(SendWait, EachNestedSendCountsItsOwnAnswer)
+{
+    using fw::platform::AppleEventConnection;
+    using fw::platform::AppleEventReceiver;
+    using fw::platform::deadlineAfter;
+    const struct {
+        const char* name;
+        int32_t outerStatus;
+        std::optional<int32_t> innerStatus; // nothing: never answered
+        bool outerSent;
+        bool innerSent;
+    } cases[] = {
+        { "both answered 0", 0, 0, true, true },
+        { "the later one never answered", 0, std::nullopt, true, false },
+        { "the first one refused", -1708, 0, false, true },
+    };
+    ShortSendTimeout timeout(1000ms);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(fourCC("RBv2"));
+        ASSERT_TRUE(receiver);
+        std::string firstBody;
+        std::thread ide([&] {
+            std::unique_ptr<AppleEventConnection> first = receiver->accept(deadlineAfter(5s));
+            if (!first || first->readMessage(deadlineAfter(5s)) != AppleEventConnection::ReadResult::Message)
+                return;
+            firstBody = first->takeBody();
+            std::unique_ptr<AppleEventConnection> second = receiver->accept(deadlineAfter(5s));
+            if (!second
+                || second->readMessage(deadlineAfter(5s)) != AppleEventConnection::ReadResult::Message)
+                return;
+            first->reply(c.outerStatus);
+            std::this_thread::sleep_for(200ms);
+            if (c.innerStatus)
+                second->reply(*c.innerStatus);
+            else
+                std::this_thread::sleep_for(1500ms); // past the later send's deadline
+        });
+        std::optional<bool> innerSent;
+        bool innerRanInside = false;
+        bool outerDone = false;
+        auto inner = after(50, [&] {
+            innerRanInside = !outerDone;
+            innerSent = send("inner");
+        });
+        const bool outerSent = send("outer");
+        outerDone = true;
+        ide.join();
+        EXPECT_TRUE(innerRanInside);
+        ASSERT_TRUE(innerSent.has_value());
+        EXPECT_EQ(outerSent, c.outerSent);
+        EXPECT_EQ(*innerSent, c.innerSent);
+        EXPECT_NE(firstBody.find("outer"), std::string::npos) << "the first event the IDE took";
+    }
+}
+
+TEST_F(SendWait, AQuitDuringTheWaitEndsItAndIsNoSuccess)
+{
+    ScriptReceiver ide(0, false);
+    ASSERT_TRUE(ide.listening());
+    fw::Ref<fw::Application> app = fw::New<fw::Application>();
+    auto quit = after(50, [&app] { app->Quit(); });
+    const auto start = Clock::now();
+    EXPECT_FALSE(send("cut short"));
+    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_TRUE(fw::Runtime::applicationQuit());
+}
+
+// The palette with two scripts and an IDE that takes every event and never answers.
+class PaletteSendWait : public PaletteFixture {
+protected:
+    void SetUp() override
+    {
+        PaletteFixture::SetUp();
+        folder.write("A.rbs", "script A");
+        folder.write("B.rbs", "script B");
+        window = startWithoutLoop();
+        window->openNow();
+        list = window->CustomCellListbox1();
+        ASSERT_EQ(list->ListCount(), 2);
+        ASSERT_TRUE(ide.listening());
+    }
+    void TearDown() override
+    {
+        list = nullptr;
+        window = nullptr;
+        PaletteFixture::TearDown();
+    }
+
+    bool click(int32_t row) { return list->Event_CellClick(row, 0, 10, 5); }
+
+    ScriptFolder folder;
+    ScriptReceiver ide { 0, false };
+    fw::Ref<Window1> window;
+    fw::Ref<CustomCellListbox> list;
+};
+
+TEST_F(PaletteSendWait, ARowClickedDuringTheWaitRunsItsScriptThen)
+{
+    ShortSendTimeout timeout(400ms);
+    bool innerClicked = false;
+    auto second = after(50, [&] { innerClicked = click(1); });
+    EXPECT_TRUE(click(0));
+    EXPECT_TRUE(innerClicked);
+    EXPECT_EQ(ide.scripts(), (std::vector<std::string> { "script A", "script B" }));
+    // Neither was answered: each is a failure, the inner one told first.
+    EXPECT_EQ(messages.texts, (std::vector<std::string> { "Error", "Error" }));
+    for (int32_t row : { 0, 1 })
+        EXPECT_EQ(fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue())->mycolor.value, 0xBDBBBDu);
+}
+
+TEST_F(PaletteSendWait, CtrlQDuringTheWaitEndsItPromptlyWithoutAnErrorBox)
+{
+    auto quit = after(50, [] { Global::App()->Quit(); });
+    const auto start = Clock::now();
+    EXPECT_TRUE(click(0));
+    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_TRUE(fw::Runtime::applicationQuit());
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(ide.scripts(), std::vector<std::string> { "script A" });
+}
+
+TEST_F(PaletteSendWait, ClosingTheWindowDuringTheWaitEndsItPromptlyWithoutAnErrorBox)
+{
+    Global::App()->setAutoQuit(true);
+    auto close = after(50, [this] { window->CloseWindow(); });
+    const auto start = Clock::now();
+    EXPECT_TRUE(click(0));
+    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_TRUE(fw::Runtime::applicationQuit());
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(ide.scripts(), std::vector<std::string> { "script A" });
+}
+
+} // namespace
