@@ -111,6 +111,7 @@ void Graphics::attach(const qt::Surface& surface, int32_t left, int32_t top, int
     m_top = top;
     m_width = std::max(0, width);
     m_height = std::max(0, height);
+    m_measured.reset();
 }
 
 void Graphics::detach()
@@ -118,6 +119,7 @@ void Graphics::detach()
     m_surface = nullptr;
     m_width = 0;
     m_height = 0;
+    m_measured.reset(); // measured on the surface that is gone
 }
 
 int32_t Graphics::Width() const
@@ -280,10 +282,16 @@ double Graphics::StringWidth(const String& text) const
 {
     if (text.isEmpty())
         return 0;
+    // By bytes: String equality ignores case, and a font or a text may differ in case alone.
+    if (m_measured && m_measured->size == m_textSize && m_measured->bold == m_bold
+        && m_measured->font.bytes() == TextFont.bytes() && m_measured->text.bytes() == text.bytes())
+        return m_measured->width;
     const QPaintDevice* paintDevice = deviceOf(m_surface);
     const QFont font = fontOf(*this);
     const QFontMetricsF metrics = paintDevice ? QFontMetricsF(font, paintDevice) : QFontMetricsF(font);
-    return metrics.horizontalAdvance(toQString(text));
+    const double width = metrics.horizontalAdvance(toQString(text));
+    m_measured = Measured { text, TextFont, m_textSize, m_bold, width };
+    return width;
 }
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int32_t destX, int32_t destY, int32_t destWidth,

@@ -5,6 +5,7 @@
 #include "framework/String.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace fw {
 
@@ -74,6 +75,17 @@ private:
     Color m_foreColor = RGB(0, 0, 0);
     bool m_bold = false;
     int32_t m_textSize = 0;
+
+    // The text measured last, with the style it was measured in: a cell that centres its caption asks
+    // for the width more than once in one paint, and each measure lays the text out.
+    struct Measured {
+        String text;
+        String font;
+        int32_t size = 0;
+        bool bold = false;
+        double width = 0;
+    };
+    mutable std::optional<Measured> m_measured;
 };
 
 } // namespace fw

@@ -282,7 +282,13 @@ void Listbox::setBold(bool value)
 void Listbox::layoutChanged()
 {
     if (qt::ListboxWidget* view = listWidget())
-        view->relayout();
+        view->relayoutLater();
+}
+
+void Listbox::Refresh()
+{
+    if (qt::ListboxWidget* view = listWidget())
+        view->refreshRows();
 }
 
 void Listbox::mousePressed(int32_t x, int32_t y)

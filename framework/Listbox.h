@@ -81,6 +81,8 @@ public:
     void setListIndex(int32_t row);
     // Asks for a repaint of that cell's area only; it comes later, from the event loop.
     void InvalidateCell(int32_t row, int32_t column);
+    // Repaints the rows and the heading; an unchanged scroll bar is left alone.
+    void Refresh() override;
     // 0 default (left), 1 left, 2 centred, 3 right.
     int32_t ColumnAlignment(int32_t column) const;
     void setColumnAlignment(int32_t column, int32_t alignment);

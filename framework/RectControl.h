@@ -57,7 +57,7 @@ public:
     String InitialParent;
 
     // Asks for a repaint from the event loop.
-    void Refresh();
+    virtual void Refresh();
 
     qt::ControlWidget* widget() const { return m_widget; }
     void attach(fw::Window& window) { m_window = &window; }

@@ -282,6 +282,39 @@ TEST(Graphics, StringWidthGrowsWithTheTextTheSizeAndBold)
     EXPECT_GE(canvas.g->StringWidth("Caption"), plain);
 }
 
+// One Graphics measures texts in turn, each in its own style, as one cell's paint does: every width is
+// the one a fresh Graphics gives, whatever was measured just before.
+TEST(Graphics, EachWidthFollowsItsOwnTextAndStyleAfterOthers)
+{
+    struct Case {
+        const char* text;
+        int32_t size;
+        bool bold;
+        const char* font;
+    } cases[] = {
+        { "Caption", 12, false, "" },
+        { "Caption", 12, false, "" }, // the same again
+        { "caption", 12, false, "" }, // differs in case alone
+        { "Caption", 24, false, "" },
+        { "Caption", 24, true, "" },
+        { "Caption", 24, true, "DejaVu Serif" },
+        { "Caption", 24, true, "dejavu serif" },
+        { "Caption", 12, false, "" }, // back to the first
+        { "Captions", 12, false, "" },
+    };
+    Canvas canvas(10, 10);
+    for (const Case& c : cases) {
+        Canvas fresh(10, 10);
+        for (Graphics* g : { canvas.g.get(), fresh.g.get() }) {
+            g->setTextSize(c.size);
+            g->setBold(c.bold);
+            g->TextFont = c.font;
+        }
+        EXPECT_EQ(canvas.g->StringWidth(c.text), fresh.g->StringWidth(c.text))
+            << c.text << " at " << c.size << (c.bold ? " bold" : "") << " in '" << c.font << "'";
+    }
+}
+
 // The widgets' case: one cell of a bigger device, through a painter that the widget owns.
 TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
 {

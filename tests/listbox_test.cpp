@@ -38,7 +38,13 @@ protected:
         PaletteFixture::TearDown();
     }
     QWidget* widget() const { return list->widget(); }
-    QScrollBar* scrollBar() const { return widget()->findChild<QScrollBar*>(); }
+    // The scroll bar as the list leaves it for the next turn of the event loop: rows added together
+    // are laid out once, then.
+    QScrollBar* scrollBar() const
+    {
+        QCoreApplication::sendPostedEvents(widget());
+        return widget()->findChild<QScrollBar*>();
+    }
     void addRows(int count)
     {
         for (int i = 0; i < count; ++i)
@@ -394,6 +400,63 @@ TEST_F(ListboxTest, TheScrollBarShowsOnlyWhileTheRowsDoNotFit)
     EXPECT_FALSE(scrollBar()->isHidden());
     list->DeleteAllRows();
     EXPECT_TRUE(scrollBar()->isHidden());
+}
+
+TEST_F(ListboxTest, RowsAddedTogetherAreLaidOutOnceAndPaintedAtTheNextTurn)
+{
+    QScrollBar* bar = scrollBar();
+    int rangeChanges = 0;
+    QObject::connect(bar, &QScrollBar::rangeChanged, [&] { ++rangeChanges; });
+    std::set<int32_t> texts;
+    list->CellTextPaint.bind([&](fw::Ref<fw::Graphics>, int32_t row, int32_t, int32_t, int32_t) {
+        texts.insert(row);
+        return false;
+    });
+    addRows(50);
+    settle();
+    EXPECT_EQ(rangeChanges, 1);
+    EXPECT_EQ(bar->maximum(), 45); // five rows whole below the heading
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(texts, (std::set<int32_t> { 0, 1, 2, 3, 4, 5 }));
+
+    // What reads the layout before that turn finds it already made: a sixth row brings the scroll
+    // bar, and a press where it now lies is no press on a row.
+    list->DeleteAllRows();
+    addRows(5);
+    settle();
+    int32_t clicked = -1;
+    list->CellClick.bind([&](int32_t row, int32_t, int32_t, int32_t) {
+        clicked = row;
+        return true;
+    });
+    list->AddRow("a sixth");
+    press(widget(), widget()->width() - 2, 25);
+    EXPECT_EQ(clicked, -1);
+    press(widget(), 10, 25);
+    EXPECT_EQ(clicked, 0);
+}
+
+TEST_F(ListboxTest, RefreshRepaintsTheRowsAndLeavesTheScrollBarAlone)
+{
+    addRows(20);
+    settle();
+    ASSERT_FALSE(scrollBar()->isHidden());
+    PaintRecorder listPaints(widget());
+    PaintRecorder barPaints(scrollBar());
+    list->Refresh();
+    settle();
+    ASSERT_FALSE(listPaints.regions.empty());
+    QRegion painted;
+    for (const QRegion& region : listPaints.regions)
+        painted += region;
+    EXPECT_EQ(painted,
+        QRegion(0, 0, widget()->width() - scrollBar()->width(), widget()->height())
+            + QRegion(0, 0, widget()->width(), 20));
+    EXPECT_TRUE(barPaints.regions.empty());
+
+    scrollBar()->setValue(3); // a change the bar shows
+    settle();
+    EXPECT_FALSE(barPaints.regions.empty());
 }
 
 TEST_F(ListboxTest, TheWheelAndTheBarScrollTheRows)

@@ -59,11 +59,13 @@ int32_t ListboxWidget::headingHeight() const
 
 int32_t ListboxWidget::topRow() const
 {
+    ensureLaidOut();
     return m_scrollBar->value();
 }
 
 int32_t ListboxWidget::rowsWidth() const
 {
+    ensureLaidOut();
     return width() - (m_scrollBar->isHidden() ? 0 : m_scrollBar->width());
 }
 
@@ -93,8 +95,30 @@ bool ListboxWidget::hitTest(int32_t x, int32_t y, int32_t& row, int32_t& column)
     return true;
 }
 
+void ListboxWidget::relayoutLater()
+{
+    if (m_relayoutPending)
+        return;
+    m_relayoutPending = true;
+    QMetaObject::invokeMethod(
+        this, [this] { ensureLaidOut(); }, Qt::QueuedConnection);
+}
+
+void ListboxWidget::ensureLaidOut() const
+{
+    if (m_relayoutPending)
+        const_cast<ListboxWidget*>(this)->relayout();
+}
+
+void ListboxWidget::refreshRows()
+{
+    update(QRect(0, 0, rowsWidth(), height()));
+    update(QRect(0, 0, width(), headingHeight()));
+}
+
 void ListboxWidget::relayout()
 {
+    m_relayoutPending = false;
     const int32_t viewHeight = std::max(0, height() - headingHeight());
     const int32_t fullRows = viewHeight / rowHeight();
     const int32_t excess = std::max(0, m_owner.ListCount() - fullRows);
@@ -108,6 +132,7 @@ void ListboxWidget::relayout()
 
 void ListboxWidget::paintEvent(QPaintEvent* event)
 {
+    ensureLaidOut();
     QPainter painter(this);
     const QRegion region = event->region();
     enter(m_owner, [&] {
@@ -139,6 +164,7 @@ void ListboxWidget::mousePressEvent(QMouseEvent* event)
 
 void ListboxWidget::wheelEvent(QWheelEvent* event)
 {
+    ensureLaidOut();
     QCoreApplication::sendEvent(m_scrollBar, event);
 }
 

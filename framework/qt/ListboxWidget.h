@@ -33,6 +33,12 @@ public:
     // The scroll bar lies below the heading and shows while the rows do not fit, or always when it
     // is not to hide itself.
     void relayout();
+    // Rows added in a batch, as a folder's listing adds them, are laid out once: at the next turn of
+    // the event loop, or before then as soon as anything reads the layout.
+    void relayoutLater();
+    void ensureLaidOut() const;
+    // The rows and the heading, not the scroll bar: it repaints itself when it changes.
+    void refreshRows();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +52,7 @@ private:
 
     Listbox& m_owner; // the list owns this widget
     QScrollBar* m_scrollBar; // owned by this widget
+    bool m_relayoutPending = false;
 };
 
 } // namespace fw::qt
