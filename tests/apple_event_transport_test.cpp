@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <future>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -31,12 +32,14 @@ public:
     explicit ReceiverThread(Behaviour behaviour, std::chrono::milliseconds acceptWithin = 10s)
         : m_receiver(AppleEventReceiver::listen(ide))
     {
-        if (!m_receiver) return;
+        if (!m_receiver)
+            return;
         m_thread = std::thread([this, acceptWithin, behaviour = std::move(behaviour)] {
             std::unique_ptr<AppleEventConnection> connection
                 = m_receiver->accept(deadlineAfter(acceptWithin));
             m_accepted = connection != nullptr;
-            if (connection) behaviour(*connection);
+            if (connection)
+                behaviour(*connection);
         });
     }
     ~ReceiverThread() { join(); }
@@ -49,7 +52,8 @@ public:
     }
     void join()
     {
-        if (m_thread.joinable()) m_thread.join();
+        if (m_thread.joinable())
+            m_thread.join();
     }
 
 private:
@@ -62,8 +66,10 @@ private:
 ReceiverThread::Behaviour answering(int32_t status, std::string* body = nullptr)
 {
     return [status, body](AppleEventConnection& connection) {
-        if (connection.readMessage(deadlineAfter(10s)) != AppleEventConnection::ReadResult::Message) return;
-        if (body) *body = connection.takeBody();
+        if (connection.readMessage(deadlineAfter(10s)) != AppleEventConnection::ReadResult::Message)
+            return;
+        if (body)
+            *body = connection.takeBody();
         connection.reply(status);
     };
 }
@@ -189,6 +195,43 @@ TEST_F(Transport, StalledReaderTimesOutMidMessage)
     auto took = std::chrono::steady_clock::now() - start;
     senderDone.set_value();
     EXPECT_LT(took, 5s);
+}
+
+TEST_F(Transport, ASendNeverBlocksItsCaller)
+{
+    // The receiver takes nothing, so most of a large script waits to be written.
+    std::promise<void> senderDone;
+    std::shared_future<void> done = senderDone.get_future().share();
+    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
+    setSendTimeoutForTesting(300ms);
+    const std::string script(32 << 20, 's');
+    auto start = std::chrono::steady_clock::now();
+    AppleEventSend send(runScript(script));
+    send.step();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+    EXPECT_EQ(send.state(), AppleEventSend::State::Writing);
+    EXPECT_EQ(send.events(), POLLOUT);
+    EXPECT_EQ(send.nextTry(), send.deadline());
+    std::this_thread::sleep_until(send.deadline());
+    send.step();
+    EXPECT_EQ(send.state(), AppleEventSend::State::Failed);
+    senderDone.set_value();
+}
+
+TEST_F(Transport, AnAnswerThatCameInTimeCountsWhenLookedAtLate)
+{
+    for (int32_t status : { 0, 1 }) {
+        ReceiverThread receiver(answering(status));
+        ASSERT_TRUE(receiver.listening());
+        setSendTimeoutForTesting(300ms);
+        AppleEventSend send(runScript("x"));
+        receiver.join(); // answered
+        // Past the deadline, as when the caller was held up by other work.
+        std::this_thread::sleep_until(send.deadline() + 50ms);
+        send.step();
+        EXPECT_TRUE(send.finished());
+        EXPECT_EQ(send.sent(), status == 0) << status;
+    }
 }
 
 TEST_F(Transport, ReceiverThatClosesEarlyIsAFailedSend)
