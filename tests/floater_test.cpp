@@ -310,11 +310,17 @@ TEST_F(Switcher, ASwitchDuringThePressFlashIsHandledInsideTheWait)
     FloaterProcessFix::Install();
     ASSERT_FALSE(shown(palette));
 
+    // The send waits with the loop running too: the switch comes once the flash has begun.
     bool waitingAtSwitch = false;
-    auto toIde = after(20, [&] {
-        waitingAtSwitch = palette->Class21()->Go;
+    QTimer toIde;
+    QObject::connect(&toIde, &QTimer::timeout, [&] {
+        if (!palette->Class21()->Go)
+            return;
+        toIde.stop();
+        waitingAtSwitch = true;
         bringToFront(fourCC("RBv2"));
     });
+    toIde.start(1);
     press(list->widget(), 40, 30); // row 0, below the heading
     // Nothing has run the event loop since the press returned: the switch came inside it.
     EXPECT_TRUE(waitingAtSwitch);
