@@ -7,6 +7,7 @@
 #include "bench/support/Summary.h"
 #include "bench/support/TemporaryFolder.h"
 #include "framework/Graphics.h"
+#include "framework/qt/ControlWidget.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomCellListbox.h"
 
