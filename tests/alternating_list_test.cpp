@@ -121,8 +121,7 @@ TEST_F(AlternatingListTest, TheListDrawsTheTextInTheStyleSet)
         g->setForeColor(fw::Color { 0x808080 });
         g->FillRect(0, 0, g->Width(), g->Height());
     });
-    QImage image(shown->widget()->size(), QImage::Format_RGB32);
-    shown->widget()->render(&image);
+    const QImage image = pixels::ofWidget(shown->widget());
     auto count = [&](int top, auto predicate) {
         int found = 0;
         for (int y = top; y < top + 20; ++y)

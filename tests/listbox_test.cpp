@@ -50,12 +50,7 @@ protected:
         for (int i = 0; i < count; ++i)
             list->AddRow(fw::String(("row " + std::to_string(i)).c_str()));
     }
-    QImage rendered() const
-    {
-        QImage image(widget()->size(), QImage::Format_RGB32);
-        widget()->render(&image);
-        return image;
-    }
+    QImage rendered() const { return pixels::ofWidget(widget()); }
 
     OnWindow<fw::Listbox> placed;
     fw::Ref<fw::Listbox> list;

@@ -321,11 +321,11 @@ TEST_F(PaletteIcons, EachButtonShowsItsMaskedIconCentred)
         SCOPED_TRACE(c.button->Name.bytes());
         ASSERT_TRUE(c.button->Icon());
         EXPECT_TRUE(c.button->Icon() == c.getter());
-        const QImage face = c.button->widget()->grab().toImage();
+        const QImage face = pixels::ofWidget(c.button->widget());
         const QImage bare = [&] {
             fw::Ref<fw::Picture> icon = c.button->Icon();
             c.button->setIcon(nullptr);
-            QImage image = c.button->widget()->grab().toImage();
+            QImage image = pixels::ofWidget(c.button->widget());
             c.button->setIcon(icon);
             return image;
         }();

@@ -69,7 +69,7 @@ protected:
         settle();
     }
 
-    QImage face() const { return window->widget()->grab().toImage(); }
+    QImage face() const { return pixels::ofWidget(window->widget()); }
 
     bool listShown() const
     {

@@ -3,16 +3,26 @@
 #include "framework/Color.h"
 
 #include <QImage>
+#include <QWidget>
 
 #include <cstdint>
 
-// Reading and making test images: every image is ARGB32 premultiplied, as pictures are.
+// Reading and making test images. A filled image is ARGB32 premultiplied, as pictures are; a
+// widget's is opaque RGB32, as a window is.
 namespace pixels {
 
 inline QImage filled(int width, int height, fw::Color color)
 {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(color.red(), color.green(), color.blue()));
+    return image;
+}
+
+// What the widget shows now, painted afresh with its children.
+inline QImage ofWidget(QWidget* widget)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    widget->render(&image);
     return image;
 }
 
