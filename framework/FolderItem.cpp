@@ -17,12 +17,6 @@ namespace fw {
 
 namespace {
 
-std::optional<std::string>& folderOverride()
-{
-    static std::optional<std::string> folder;
-    return folder;
-}
-
 std::string joined(const std::string& folder, const std::string& name)
 {
     if (!folder.empty() && folder.back() == '/')
@@ -33,8 +27,8 @@ std::string joined(const std::string& folder, const std::string& name)
 // The folder of the executable itself, not the working folder: the scripts sit beside the program.
 std::optional<std::string> programFolder()
 {
-    if (folderOverride())
-        return folderOverride();
+    if (auto folder = ApplicationFolderSeam::replacement())
+        return folder;
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error || !executable.has_parent_path())
@@ -244,11 +238,6 @@ Ref<FolderItem> GetFolderItem(const String& path, int32_t mode)
     if (!folder)
         return nullptr;
     return New<FolderItem>(bytes.empty() ? *folder : joined(*folder, bytes));
-}
-
-std::optional<std::string> ApplicationFolderSeam::install(std::optional<std::string> folder)
-{
-    return std::exchange(folderOverride(), std::move(folder));
 }
 
 } // namespace fw

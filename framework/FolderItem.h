@@ -2,6 +2,7 @@
 
 #include "framework/BinaryStream.h"
 #include "framework/Object.h"
+#include "platform/Seam.h"
 
 #include <cstdint>
 #include <memory>
@@ -56,10 +57,7 @@ private:
 // folder cannot be found.
 Ref<FolderItem> GetFolderItem(const String& path, int32_t mode);
 
-// Where GetFolderItem("") points. Tests set a fixture folder; nullopt puts back the program's folder.
-struct ApplicationFolderSeam {
-    // Returns the folder it replaces, so that a scope can put it back.
-    static std::optional<std::string> install(std::optional<std::string> folder);
-};
+// Where GetFolderItem("") points. Tests put a fixture folder in place of the program's.
+struct ApplicationFolderSeam : platform::Seam<ApplicationFolderSeam, std::string> { };
 
 } // namespace fw

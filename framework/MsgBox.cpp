@@ -1,26 +1,11 @@
 #include "framework/MsgBox.h"
 
 #include "framework/Application.h"
+#include "framework/qt/Text.h"
 
 #include <QMessageBox>
-#include <QString>
 
 namespace fw {
-
-namespace {
-
-MsgBoxSeam::Handler& installedHandler()
-{
-    static MsgBoxSeam::Handler handler;
-    return handler;
-}
-
-} // namespace
-
-MsgBoxSeam::Handler MsgBoxSeam::install(Handler handler)
-{
-    return std::exchange(installedHandler(), std::move(handler));
-}
 
 void MsgBox(const String& text)
 {
@@ -28,9 +13,8 @@ void MsgBox(const String& text)
     // cut short, say, must not keep it from ending.
     if (Runtime::applicationQuit())
         return;
-    if (const MsgBoxSeam::Handler& handler = installedHandler()) {
-        MsgBoxSeam::Handler running = handler; // the handler may install another
-        running(text);
+    if (auto handler = MsgBoxSeam::replacement()) {
+        (*handler)(text);
         return;
     }
     QMessageBox box;
@@ -38,7 +22,7 @@ void MsgBox(const String& text)
     // Text of any encoding is read as UTF-8; bytes that are not show as replacement characters, so
     // that every message reaches the user. Plain text: a message is never markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromUtf8(text.bytes().data(), static_cast<qsizetype>(text.byteLength())));
+    box.setText(qt::toQString(text));
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok); // Return closes the box
     box.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/String.h"
+#include "platform/Seam.h"
 
 #include <functional>
 
@@ -10,12 +11,8 @@ namespace fw {
 // the application has quit (Runtime::applicationQuit), it shows nothing and returns at once.
 void MsgBox(const String& text);
 
-// Where message boxes go instead of the screen. Tests install a handler to see the texts without a
-// modal loop; with none installed, MsgBox shows the real box.
-struct MsgBoxSeam {
-    using Handler = std::function<void(const String& text)>;
-    // Returns the handler it replaces, so that a scope can put it back.
-    static Handler install(Handler handler);
-};
+// Where message boxes go instead of the screen. Tests put a handler in place to see the texts
+// without a modal loop; with none, MsgBox shows the real box.
+struct MsgBoxSeam : platform::Seam<MsgBoxSeam, std::function<void(const String& text)>> { };
 
 } // namespace fw

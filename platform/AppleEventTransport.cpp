@@ -3,7 +3,6 @@
 #include "platform/EventSocket.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <poll.h>
@@ -15,16 +14,10 @@
 namespace fw::platform {
 
 static constexpr std::chrono::milliseconds defaultSendTimeout { 60000 };
-static std::atomic<long long> sendTimeoutMilliseconds { defaultSendTimeout.count() };
-
-void setSendTimeoutForTesting(std::chrono::milliseconds timeout)
-{
-    sendTimeoutMilliseconds = timeout.count();
-}
 
 std::chrono::milliseconds sendTimeout()
 {
-    return std::chrono::milliseconds(sendTimeoutMilliseconds.load());
+    return SendTimeoutSeam::replacement().value_or(defaultSendTimeout);
 }
 
 // A receiver whose queue of connections is full is tried again this often; nothing tells when it

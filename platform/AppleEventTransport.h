@@ -2,6 +2,7 @@
 
 #include "platform/AppleEventMessage.h"
 #include "platform/EventSocket.h"
+#include "platform/Seam.h"
 
 #include <chrono>
 #include <string>
@@ -64,7 +65,7 @@ private:
 bool sendAppleEvent(const AppleEventMessage& message);
 
 // The send timeout is 60 seconds. Tests shorten it; the program never changes it.
-void setSendTimeoutForTesting(std::chrono::milliseconds timeout);
+struct SendTimeoutSeam : Seam<SendTimeoutSeam, std::chrono::milliseconds> { };
 std::chrono::milliseconds sendTimeout();
 
 } // namespace fw::platform

@@ -1,53 +1,105 @@
 #include "platform/FolderOpening.h"
 
-#include <QByteArray>
-#include <QProcess>
-#include <QString>
-#include <QStringConverter>
-#include <QStringList>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdint>
+
+extern char** environ;
 
 namespace fw::platform {
 
 namespace {
 
-FolderOpeningSeam::Handler& installedHandler()
-{
-    static FolderOpeningSeam::Handler handler;
-    return handler;
-}
-
+// Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate, nothing above
+// U+10FFFF.
 bool isValidUtf8(const std::string& bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return !decoder.hasError();
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<uint8_t>(bytes[i]);
+        size_t length = 0;
+        uint32_t min = 0;
+        uint32_t code = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2, min = 0x80, code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, min = 0x800, code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4, min = 0x10000, code = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i < length)
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<uint8_t>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+bool isUnreserved(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.'
+        || c == '_' || c == '~';
+}
+
+// Starts the opener and waits only for the shell that starts it in the background: the opener is
+// then nobody's child of ours, so no zombie is left, and a missing opener still reads as a failure.
+bool spawnOpener(const std::string& argument)
+{
+    static const char script[] = "command -v xdg-open >/dev/null 2>&1 || exit 127\n"
+                                 "xdg-open \"$1\" </dev/null >/dev/null 2>&1 &";
+    const char* const argv[] = { "sh", "-c", script, "sh", argument.c_str(), nullptr };
+    pid_t shell = 0;
+    if (posix_spawn(&shell, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0)
+        return false;
+    int status = 0;
+    while (waitpid(shell, &status, 0) < 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace
-
-FolderOpeningSeam::Handler FolderOpeningSeam::install(Handler handler)
-{
-    return std::exchange(installedHandler(), std::move(handler));
-}
 
 std::string openerArgument(const std::string& path)
 {
     if (isValidUtf8(path))
         return path;
-    const QByteArray escaped = QByteArray(path.data(), static_cast<qsizetype>(path.size()))
-                                   .toPercentEncoding(QByteArrayLiteral("/"));
-    return "file://" + escaped.toStdString();
+    static const char hex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char c : path) {
+        if (isUnreserved(c) || c == '/') {
+            url += c;
+        } else {
+            const auto byte = static_cast<uint8_t>(c);
+            url += '%';
+            url += hex[byte >> 4];
+            url += hex[byte & 0x0F];
+        }
+    }
+    return url;
 }
 
 bool openWithDesktop(const std::string& path)
 {
-    if (const FolderOpeningSeam::Handler& handler = installedHandler()) {
-        FolderOpeningSeam::Handler running = handler; // the handler may install another
-        return running(path);
-    }
-    // An argument list and no shell: the path reaches the opener as one argument, whatever it holds.
-    return QProcess::startDetached(
-        QStringLiteral("xdg-open"), { QString::fromStdString(openerArgument(path)) });
+    if (auto handler = FolderOpeningSeam::replacement())
+        return (*handler)(path);
+    // An argument list: the path reaches the opener as one argument, whatever it holds.
+    return spawnOpener(openerArgument(path));
 }
 
 } // namespace fw::platform

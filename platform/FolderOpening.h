@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Seam.h"
+
 #include <functional>
 #include <string>
 
@@ -10,14 +12,10 @@ namespace fw::platform {
 bool openWithDesktop(const std::string& path);
 
 // The argument that the opener gets for `path`: the path itself when it is valid UTF-8, otherwise a
-// file URL whose escapes keep every byte, since the process layer passes arguments as UTF-8.
+// file URL whose escapes keep every byte, since the desktop's tools read arguments as UTF-8.
 std::string openerArgument(const std::string& path);
 
-// Where open requests go instead of the desktop. Tests install a handler that records them.
-struct FolderOpeningSeam {
-    using Handler = std::function<bool(const std::string& path)>;
-    // Returns the handler it replaces, so that a scope can put it back.
-    static Handler install(Handler handler);
-};
+// Where open requests go instead of the desktop. Tests put a handler in place that records them.
+struct FolderOpeningSeam : Seam<FolderOpeningSeam, std::function<bool(const std::string& path)>> { };
 
 } // namespace fw::platform

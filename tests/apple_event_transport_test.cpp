@@ -76,8 +76,6 @@ ReceiverThread::Behaviour answering(int32_t status, std::string* body = nullptr)
 
 class Transport : public testing::Test {
 protected:
-    void TearDown() override { setSendTimeoutForTesting(60s); }
-
     TemporaryRuntimeDirectory m_runtime;
 };
 
@@ -173,7 +171,7 @@ TEST_F(Transport, NoAnswerTimesOut)
         connection.readMessage(deadlineAfter(10s));
         done.wait_for(10s);
     });
-    setSendTimeoutForTesting(300ms);
+    SendTimeoutSeam::Scoped timeout(300ms);
     auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(sendAppleEvent(runScript("x")));
     auto took = std::chrono::steady_clock::now() - start;
@@ -188,7 +186,7 @@ TEST_F(Transport, StalledReaderTimesOutMidMessage)
     std::promise<void> senderDone;
     std::shared_future<void> done = senderDone.get_future().share();
     ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
-    setSendTimeoutForTesting(300ms);
+    SendTimeoutSeam::Scoped timeout(300ms);
     std::string script(32 << 20, 's');
     auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(sendAppleEvent(runScript(script)));

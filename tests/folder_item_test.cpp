@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 using namespace fw;
@@ -359,8 +361,56 @@ TEST(FolderItem, LaunchHandsTheFolderPathToTheDesktop)
 
 TEST(FolderOpening, OpenerGetsThePathOrAFileUrlThatKeepsEveryByte)
 {
-    EXPECT_EQ(platform::openerArgument("/tmp/ide script/挨拶"), "/tmp/ide script/挨拶");
-    EXPECT_EQ(platform::openerArgument("/tmp/bad\xff name"), "file:///tmp/bad%FF%20name");
+    struct Case {
+        std::string path, argument;
+    } cases[] = {
+        { "/tmp/ide script/挨拶", "/tmp/ide script/挨拶" },
+        { "/tmp/\xf0\x9f\x98\x80", "/tmp/\xf0\x9f\x98\x80" }, // four bytes, valid
+        { "/tmp/bad\xff name", "file:///tmp/bad%FF%20name" },
+        { "/a\xc0\xaf"
+          "b",
+            "file:///a%C0%AFb" }, // an overlong '/'
+        { "/a\xed\xa0\x80", "file:///a%ED%A0%80" }, // a surrogate
+        { "/a\xe6\x8c", "file:///a%E6%8C" }, // cut short
+        { "/a\x80~_.-", "file:///a%80~_.-" }, // a stray continuation; unreserved bytes stay
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::openerArgument(c.path), c.argument) << c.path;
+}
+
+// The real opener, a stand-in on PATH that writes down its arguments: the path arrives as one
+// argument, no child is left behind, and without an opener on PATH the open reports failure.
+TEST(FolderOpening, TheOpenerIsStartedWithThePathAndLeavesNoChildBehind)
+{
+    ScriptFolder bin;
+    const std::string record = bin.pathOf("record");
+    bin.write("xdg-open",
+        "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]' \"$a\"; done > '" + record + ".part'\nmv '" + record
+            + ".part' '" + record + "'\n");
+    ASSERT_EQ(chmod(bin.pathOf("xdg-open").c_str(), 0755), 0);
+    const char* const oldPath = getenv("PATH");
+    const std::string savedPath = oldPath ? oldPath : "";
+    struct RestorePath {
+        const std::string& saved;
+        ~RestorePath() { setenv("PATH", saved.c_str(), 1); }
+    } restore { savedPath };
+
+    setenv("PATH", (bin.path() + ":/usr/bin:/bin").c_str(), 1);
+    EXPECT_TRUE(platform::openWithDesktop("/tmp/a folder/it's \"here\""));
+    for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
+        usleep(10000);
+    std::string got;
+    if (FILE* file = fopen(record.c_str(), "r")) {
+        char buffer[256] = {};
+        got.assign(buffer, fread(buffer, 1, sizeof buffer - 1, file));
+        fclose(file);
+    }
+    EXPECT_EQ(got, "[/tmp/a folder/it's \"here\"]");
+    int status = 0;
+    EXPECT_LE(waitpid(-1, &status, WNOHANG), 0) << "a child of ours was left to reap";
+
+    setenv("PATH", bin.pathOf("nothing here").c_str(), 1);
+    EXPECT_FALSE(platform::openWithDesktop("/tmp"));
 }
 
 TEST(FolderItem, ClassRecordsDescendFromObject)

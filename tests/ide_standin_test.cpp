@@ -91,7 +91,8 @@ std::optional<int32_t> readStatus(int client)
             return std::nullopt;
         have += static_cast<size_t>(got);
     }
-    if (have < 4) return std::nullopt;
+    if (have < 4)
+        return std::nullopt;
     return static_cast<int32_t>(
         (uint32_t(status[0]) << 24) | (status[1] << 16) | (status[2] << 8) | status[3]);
 }
@@ -118,7 +119,6 @@ const std::string payloads[] = {
 class IdeStandin : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(exists(standinPath())) << standinPath() << " is not built"; }
-    void TearDown() override { setSendTimeoutForTesting(60s); }
 
     std::string socketPath() const { return m_runtime.eventDirectory() + "/RBv2.sock"; }
 
@@ -245,7 +245,7 @@ TEST_F(IdeStandin, WithoutRepliesASendTimesOut)
 {
     StandinProcess standin({ "serve", "--no-reply" });
     ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
-    setSendTimeoutForTesting(300ms);
+    SendTimeoutSeam::Scoped timeout(300ms);
     EXPECT_FALSE(sendAppleEvent(runScript("x")));
     EXPECT_FALSE(sendAppleEvent(runScript("y")));
     EXPECT_EQ(standin.stop(), 0);
@@ -265,7 +265,7 @@ TEST_F(IdeStandin, SilentClientsNeverHoldUpAScript)
         ASSERT_TRUE(silent.back().valid());
         ASSERT_TRUE(writeWhole(silent.back().get(), bytes));
     }
-    setSendTimeoutForTesting(2s);
+    SendTimeoutSeam::Scoped timeout(2s);
     EXPECT_TRUE(sendAppleEvent(runScript("first ")));
     EXPECT_TRUE(sendAppleEvent(runScript("second")));
     EXPECT_EQ(standin.stop(), 0);

@@ -28,7 +28,8 @@ fw::Ref<Window1>& held()
 fw::Ref<Window1> palette()
 {
     if (!held()) {
-        fw::MsgBoxSeam::install([](const fw::String& text) { messageBoxes().push_back(text.bytes()); });
+        static fw::MsgBoxSeam::Scoped boxes(
+            [](const fw::String& text) { messageBoxes().push_back(text.bytes()); });
         static TemporaryFolder emptyFolder;
         ApplicationFolder folder(emptyFolder.path());
         fw::RuntimeInit();

@@ -9,20 +9,8 @@
 
 namespace bench {
 
-// Points the program's folder at `folder` for the length of a scope.
-class ApplicationFolder {
-public:
-    explicit ApplicationFolder(const std::string& folder)
-        : m_previous(fw::ApplicationFolderSeam::install(folder))
-    {
-    }
-    ~ApplicationFolder() { fw::ApplicationFolderSeam::install(std::move(m_previous)); }
-    ApplicationFolder(const ApplicationFolder&) = delete;
-    ApplicationFolder& operator=(const ApplicationFolder&) = delete;
-
-private:
-    std::optional<std::string> m_previous;
-};
+// Points the program's folder at a folder for the length of a scope.
+using ApplicationFolder = fw::ApplicationFolderSeam::Scoped;
 
 // The palette as the program starts it, short of the event loop: the application object, the window
 // with its controls, and their Open events, with the program's folder empty so that the list starts

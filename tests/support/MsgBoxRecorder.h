@@ -9,16 +9,12 @@
 class MsgBoxRecorder {
 public:
     MsgBoxRecorder()
-        : m_previous(
-            fw::MsgBoxSeam::install([this](const fw::String& text) { texts.push_back(text.bytes()); }))
+        : m_scope([this](const fw::String& text) { texts.push_back(text.bytes()); })
     {
     }
-    ~MsgBoxRecorder() { fw::MsgBoxSeam::install(std::move(m_previous)); }
-    MsgBoxRecorder(const MsgBoxRecorder&) = delete;
-    MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 
     std::vector<std::string> texts;
 
 private:
-    fw::MsgBoxSeam::Handler m_previous;
+    fw::MsgBoxSeam::Scoped m_scope;
 };

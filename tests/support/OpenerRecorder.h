@@ -10,18 +10,15 @@
 class OpenerRecorder {
 public:
     explicit OpenerRecorder(bool answer = true)
-        : m_previous(fw::platform::FolderOpeningSeam::install([this, answer](const std::string& path) {
+        : m_scope([this, answer](const std::string& path) {
             paths.push_back(path);
             return answer;
-        }))
+        })
     {
     }
-    ~OpenerRecorder() { fw::platform::FolderOpeningSeam::install(std::move(m_previous)); }
-    OpenerRecorder(const OpenerRecorder&) = delete;
-    OpenerRecorder& operator=(const OpenerRecorder&) = delete;
 
     std::vector<std::string> paths;
 
 private:
-    fw::platform::FolderOpeningSeam::Handler m_previous;
+    fw::platform::FolderOpeningSeam::Scoped m_scope;
 };

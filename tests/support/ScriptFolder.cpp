@@ -5,13 +5,8 @@
 #include <filesystem>
 
 ScriptFolder::ScriptFolder()
-    : m_previous(fw::ApplicationFolderSeam::install(path()))
+    : m_scope(path())
 {
-}
-
-ScriptFolder::~ScriptFolder()
-{
-    fw::ApplicationFolderSeam::install(std::move(m_previous));
 }
 
 void ScriptFolder::write(const std::string& name, const std::string& bytes) const

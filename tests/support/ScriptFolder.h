@@ -11,9 +11,6 @@
 class ScriptFolder {
 public:
     ScriptFolder();
-    ~ScriptFolder();
-    ScriptFolder(const ScriptFolder&) = delete;
-    ScriptFolder& operator=(const ScriptFolder&) = delete;
 
     const std::string& path() const { return m_folder.path(); }
     std::string pathOf(const std::string& name) const { return m_folder.pathOf(name); }
@@ -23,5 +20,5 @@ public:
 
 private:
     TemporaryFolder m_folder { "ide-script" };
-    std::optional<std::string> m_previous;
+    fw::ApplicationFolderSeam::Scoped m_scope; // after the folder, whose path it holds
 };

@@ -97,14 +97,3 @@ std::vector<std::string> ScriptReceiver::scripts()
     }
     return texts;
 }
-
-ShortSendTimeout::ShortSendTimeout(std::chrono::milliseconds timeout)
-    : m_previous(sendTimeout())
-{
-    setSendTimeoutForTesting(timeout);
-}
-
-ShortSendTimeout::~ShortSendTimeout()
-{
-    setSendTimeoutForTesting(m_previous);
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/AppleEventReceiver.h"
+#include "platform/AppleEventTransport.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -60,13 +61,4 @@ private:
 };
 
 // Shortens the transport's send timeout for a scope and puts the previous one back at its end.
-class ShortSendTimeout {
-public:
-    explicit ShortSendTimeout(std::chrono::milliseconds timeout);
-    ~ShortSendTimeout();
-    ShortSendTimeout(const ShortSendTimeout&) = delete;
-    ShortSendTimeout& operator=(const ShortSendTimeout&) = delete;
-
-private:
-    std::chrono::milliseconds m_previous;
-};
+using ShortSendTimeout = fw::platform::SendTimeoutSeam::Scoped;
