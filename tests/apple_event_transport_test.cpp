@@ -201,7 +201,7 @@ TEST_F(Transport, ASendNeverBlocksItsCaller)
     std::promise<void> senderDone;
     std::shared_future<void> done = senderDone.get_future().share();
     ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
-    setSendTimeoutForTesting(300ms);
+    SendTimeoutSeam::Scoped timeout(300ms);
     const std::string script(32 << 20, 's');
     auto start = std::chrono::steady_clock::now();
     AppleEventSend send(runScript(script));
@@ -221,7 +221,7 @@ TEST_F(Transport, AnAnswerThatCameInTimeCountsWhenLookedAtLate)
     for (int32_t status : { 0, 1 }) {
         ReceiverThread receiver(answering(status));
         ASSERT_TRUE(receiver.listening());
-        setSendTimeoutForTesting(300ms);
+        SendTimeoutSeam::Scoped timeout(300ms);
         AppleEventSend send(runScript("x"));
         receiver.join(); // answered
         // Past the deadline, as when the caller was held up by other work.
