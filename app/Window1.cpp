@@ -136,7 +136,7 @@ void Window1::_CreateControls0()
 void Window1::CustomCellListbox1_Open(fw::Ref<CustomCellListbox> Me)
 {
     Me->setColumnAlignment(0, 2);
-    Me->cellcolor = fw::Color { 0xBDBBBD };
+    Me->cellcolor = ButtonsCell::normalColor;
     Me->setColumnSortDirection(0, 0);
     ReadMenu(CustomCellListbox1());
 }

@@ -26,7 +26,6 @@ struct RuntimeState {
     bool applicationQuit = false;
     bool loopStarted = false;
     int32_t exitStatus = 0;
-    QApplication* ownApplication = nullptr;
 };
 
 RuntimeState& state()
@@ -133,7 +132,7 @@ void RuntimeInit()
         static char name[] = "ide-script";
         static char* argv[] = { name, nullptr };
         startingPlatform = true;
-        state().ownApplication = new QApplication(argc, argv);
+        new QApplication(argc, argv); // never destroyed: it lives as long as the process
         startingPlatform = false;
     }
     QApplication::setQuitOnLastWindowClosed(false); // AutoQuit decides

@@ -25,7 +25,9 @@ public:
     Event<void()> Open;
     Event<void()> Close;
 
-    // Handles the events that are pending and returns, so that it nests inside a handler.
+    // Handles the events that are pending and returns, so that it nests inside a handler. The
+    // argument is taken and not used: the palette's wait passes -1, and a turn that finds nothing
+    // pending waits at most 10 ms by itself.
     void DoEvents(int32_t milliseconds = -1);
 
     bool AutoQuit() const { return m_autoQuit; }

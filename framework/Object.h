@@ -156,10 +156,4 @@ template <class T, class U> Ref<T> Cast(const Ref<U>& object)
     return Ref<T>(cast);
 }
 
-// A counted reference to an object that the caller already holds by reference or pointer.
-template <class T> Ref<T> Retained(T* object) noexcept
-{
-    return Ref<T>(object);
-}
-
 } // namespace fw

@@ -187,12 +187,6 @@ String Replace(const String& source, const String& find, const String& replaceme
     return String(std::move(bytes), source.encoding());
 }
 
-int32_t InStr(const String& source, const String& find)
-{
-    const size_t at = findIgnoringCase(characters(source), characters(find));
-    return at == std::string::npos ? 0 : static_cast<int32_t>(at) + 1;
-}
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {

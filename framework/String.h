@@ -66,8 +66,6 @@ int32_t Len(const String& s);
 String Mid(const String& s, int32_t start, int32_t length = -1);
 // The source with the first occurrence of `find`, found regardless of letter case, replaced.
 String Replace(const String& source, const String& find, const String& replacement);
-// The 1-based character position of `find` in `source`, regardless of case; 0 when absent.
-int32_t InStr(const String& source, const String& find);
 
 // Case-insensitive comparison for names (property and event names, control lookups).
 bool equalsIgnoringCase(std::string_view a, std::string_view b);

@@ -34,7 +34,7 @@ void ButtonsCell::Constructor(const fw::String& caption, fw::Ref<CustomCellListb
 {
     addButton(caption);
     myself = std::move(list);
-    mycolor = fw::Color { 0xBDBBBD };
+    mycolor = normalColor;
 }
 
 void ButtonsCell::addButton(const fw::String& caption)
@@ -53,7 +53,7 @@ int32_t ButtonsCell::compareValue()
 
 bool ButtonsCell::cellClick(int32_t, int32_t)
 {
-    mycolor = fw::Color { 0x777777 };
+    mycolor = pressedColor;
     fw::Ref<Window1> window = Global::Window1();
     // A cell without a caption has no script to run.
     if (!buttons.empty())

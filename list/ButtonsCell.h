@@ -26,8 +26,10 @@ public:
     // The list that holds the cell. This reference and the list's CellTag make a cycle, which the
     // removal of the row ends: the list lets the cell go, and the cell's destructor lets the list go.
     fw::Ref<CustomCellListbox> myself;
-    // The face colour: 0xBDBBBD normal, 0x777777 while pressed.
+    // The face colour: normalColor, or pressedColor while pressed.
     fw::Color mycolor;
+    static constexpr fw::Color normalColor { 0xBDBBBD };
+    static constexpr fw::Color pressedColor { 0x777777 };
 
     const std::vector<fw::String>& captions() const { return buttons; }
 

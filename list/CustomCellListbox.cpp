@@ -6,12 +6,6 @@
 #include "framework/Conversions.h"
 #include "list/ButtonsCell.h"
 
-namespace {
-
-constexpr fw::Color normalFace { 0xBDBBBD };
-
-} // namespace
-
 const fw::ClassRecord& CustomCellListbox::__Lookup()
 {
     static const fw::ClassRecord& record = fw::ClassRecord::define("CustomCellListbox",
@@ -39,7 +33,7 @@ fw::Ref<CustomListboxCell> CustomCellListbox::cellObject(int32_t row, int32_t co
 void CustomCellListbox::customCell(int32_t row, int32_t column, fw::Ref<CustomListboxCell> cell)
 {
     setCellTag(row, column, cell);
-    cell->owner(fw::Retained(this));
+    cell->owner(fw::Ref<CustomCellListbox>(this));
 }
 
 bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, int32_t y)
@@ -65,7 +59,7 @@ bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, 
         // object in it. Only a button cell still in place gets its normal face back.
         fw::Ref<fw::Object> tagged = CellTag(row, column).objectValue();
         if (fw::IsA<ButtonsCell>(tagged))
-            fw::Cast<ButtonsCell>(tagged)->mycolor = normalFace;
+            fw::Cast<ButtonsCell>(tagged)->mycolor = ButtonsCell::normalColor;
     }
     if (row < ListCount())
         InvalidateCell(row, column);
