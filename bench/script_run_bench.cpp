@@ -5,6 +5,7 @@
 
 #include "bench/support/Palette.h"
 #include "bench/support/ProcessReport.h"
+#include "bench/support/RunProgram.h"
 #include "bench/support/Summary.h"
 #include "bench/support/TemporaryFolder.h"
 #include "platform/AppleEventMessage.h"
@@ -307,39 +308,15 @@ std::string besideThisProgram(const std::string& name)
 // before the run and its peak during it, in KiB. Nothing when it fails or reports nothing.
 std::optional<std::pair<long, long>> peakOfOneRun(const std::string& folder, const std::string& fileName)
 {
-    int output[2];
-    if (pipe2(output, O_CLOEXEC) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDERR_FILENO);
-    std::string program = besideThisProgram("bench-run-script");
-    std::string folderArgument = folder;
-    std::string fileArgument = fileName;
-    char* argv[] = { program.data(), folderArgument.data(), fileArgument.data(), nullptr };
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(output[1]);
-    std::string text;
-    char buffer[4096];
-    ssize_t got;
-    while (!failed && (got = ::read(output[0], buffer, sizeof buffer)) != 0) {
-        if (got > 0)
-            text.append(buffer, static_cast<size_t>(got));
-        else if (errno != EINTR)
-            break;
-    }
-    ::close(output[0]);
-    int status = -1;
-    if (failed || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    const std::optional<std::string> text
+        = bench::runProgram({ besideThisProgram("bench-run-script"), folder, fileName });
+    if (!text)
         return std::nullopt;
     long before = -1;
     long peak = -1;
-    const size_t line = text.find("before_kib=");
+    const size_t line = text->find("before_kib=");
     if (line == std::string::npos
-        || std::sscanf(text.c_str() + line, "before_kib=%ld peak_kib=%ld", &before, &peak) != 2 || before < 0
+        || std::sscanf(text->c_str() + line, "before_kib=%ld peak_kib=%ld", &before, &peak) != 2 || before < 0
         || peak < before)
         return std::nullopt;
     return std::pair { before, peak };

@@ -3,6 +3,7 @@
 // same way. The IDE is put in front first, so that the palette shows as it would beside the IDE.
 
 #include "bench/support/ProcessReport.h"
+#include "bench/support/RunProgram.h"
 #include "bench/support/Summary.h"
 #include "bench/support/TemporaryFolder.h"
 #include "platform/FourCharCode.h"
@@ -45,36 +46,12 @@ std::string lastFailure;
 // standard error is taken with its output, so that the platform's notices do not clutter the report.
 std::optional<Start> run(const std::string& program)
 {
-    int output[2];
-    if (pipe2(output, O_CLOEXEC) != 0)
-        return std::nullopt;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDERR_FILENO);
-    std::string path = program;
-    std::string spawned = std::to_string(bench::monotonicNanoseconds());
-    char* argv[] = { path.data(), spawned.data(), nullptr };
-    pid_t pid = -1;
-    const int failed = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(output[1]);
     std::string text;
-    char buffer[4096];
-    ssize_t got;
-    while (!failed && (got = ::read(output[0], buffer, sizeof buffer)) != 0) {
-        if (got > 0)
-            text.append(buffer, static_cast<size_t>(got));
-        else if (errno != EINTR)
-            break;
-    }
-    ::close(output[0]);
     auto failure = [&] {
         lastFailure = program + ": " + text;
         return std::nullopt;
     };
-    int status = -1;
-    if (failed || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (!bench::runProgram({ program, std::to_string(bench::monotonicNanoseconds()) }, &text))
         return failure();
     long long paintMicroseconds = -1;
     int shown = 0;
