@@ -153,7 +153,8 @@ bool AppleEventConnection::reply(int32_t status)
         ssize_t count
             = ::send(m_socket.get(), bytes + sent, sizeof bytes - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (count < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         sent += static_cast<size_t>(count);

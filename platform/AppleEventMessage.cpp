@@ -23,9 +23,11 @@ static std::optional<uint32_t> bodyLength(const AppleEventMessage& message)
     constexpr uint64_t limit = std::numeric_limits<uint32_t>::max();
     uint64_t length = appleEventBodyHeadSize;
     for (const AppleEventParameter& parameter : message.parameters) {
-        if (parameter.data.size() > limit) return std::nullopt;
+        if (parameter.data.size() > limit)
+            return std::nullopt;
         length += appleEventParameterHeadSize + parameter.data.size();
-        if (length > limit) return std::nullopt;
+        if (length > limit)
+            return std::nullopt;
     }
     return static_cast<uint32_t>(length);
 }
@@ -33,7 +35,8 @@ static std::optional<uint32_t> bodyLength(const AppleEventMessage& message)
 std::optional<std::string> encodeAppleEventFraming(const AppleEventMessage& message)
 {
     std::optional<uint32_t> length = bodyLength(message);
-    if (!length) return std::nullopt;
+    if (!length)
+        return std::nullopt;
     std::string framing;
     framing.reserve(appleEventHeaderSize + appleEventBodyHeadSize
         + appleEventParameterHeadSize * message.parameters.size());
@@ -60,17 +63,20 @@ std::vector<std::string_view> appleEventPieces(const AppleEventMessage& message,
     for (const AppleEventParameter& parameter : message.parameters) {
         end += appleEventParameterHeadSize;
         pieces.push_back(framing.substr(start, end - start));
-        if (!parameter.data.empty()) pieces.push_back(parameter.data);
+        if (!parameter.data.empty())
+            pieces.push_back(parameter.data);
         start = end;
     }
-    if (start < framing.size()) pieces.push_back(framing.substr(start));
+    if (start < framing.size())
+        pieces.push_back(framing.substr(start));
     return pieces;
 }
 
 std::optional<std::string> encodeAppleEvent(const AppleEventMessage& message)
 {
     std::optional<std::string> framing = encodeAppleEventFraming(message);
-    if (!framing) return std::nullopt;
+    if (!framing)
+        return std::nullopt;
     std::string whole;
     for (std::string_view piece : appleEventPieces(message, *framing))
         whole.append(piece);
@@ -79,13 +85,15 @@ std::optional<std::string> encodeAppleEvent(const AppleEventMessage& message)
 
 std::optional<uint32_t> decodeAppleEventHeader(std::string_view header)
 {
-    if (header.size() != appleEventHeaderSize || header.substr(0, 4) != appleEventMagic) return std::nullopt;
+    if (header.size() != appleEventHeaderSize || header.substr(0, 4) != appleEventMagic)
+        return std::nullopt;
     return readU32(header, 4);
 }
 
 std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
 {
-    if (body.size() < appleEventBodyHeadSize) return std::nullopt;
+    if (body.size() < appleEventBodyHeadSize)
+        return std::nullopt;
     AppleEventMessage message;
     message.eventClass = readU32(body, 0);
     message.eventID = readU32(body, 4);
@@ -94,21 +102,25 @@ std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
     size_t offset = appleEventBodyHeadSize;
     // Each parameter takes at least its head, so a count beyond that is a lie; checking first also keeps
     // the reservation below within the body's own size.
-    if (count > (body.size() - offset) / appleEventParameterHeadSize) return std::nullopt;
+    if (count > (body.size() - offset) / appleEventParameterHeadSize)
+        return std::nullopt;
     message.parameters.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
-        if (body.size() - offset < appleEventParameterHeadSize) return std::nullopt;
+        if (body.size() - offset < appleEventParameterHeadSize)
+            return std::nullopt;
         AppleEventParameter parameter;
         parameter.keyword = readU32(body, offset);
         parameter.type = readU32(body, offset + 4);
         uint32_t length = readU32(body, offset + 8);
         offset += appleEventParameterHeadSize;
-        if (length > body.size() - offset) return std::nullopt;
+        if (length > body.size() - offset)
+            return std::nullopt;
         parameter.data = body.substr(offset, length);
         offset += length;
         message.parameters.push_back(parameter);
     }
-    if (offset != body.size()) return std::nullopt;
+    if (offset != body.size())
+        return std::nullopt;
     return message;
 }
 

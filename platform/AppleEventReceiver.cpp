@@ -30,18 +30,24 @@ static AppleEventReceiver::ListenError probeExisting(const std::string& path, co
 {
     using ListenError = AppleEventReceiver::ListenError;
     struct stat status;
-    if (lstat(path.c_str(), &status) != 0) return errno == ENOENT ? ListenError::None : ListenError::Failed;
-    if (!S_ISSOCK(status.st_mode)) return ListenError::NotASocket;
+    if (lstat(path.c_str(), &status) != 0)
+        return errno == ENOENT ? ListenError::None : ListenError::Failed;
+    if (!S_ISSOCK(status.st_mode))
+        return ListenError::NotASocket;
     FileDescriptor probe(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (!probe.valid()) return ListenError::Failed;
+    if (!probe.valid())
+        return ListenError::Failed;
     int connected;
     do
         connected = ::connect(probe.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     while (connected != 0 && errno == EINTR);
     // EAGAIN: the backlog is full, so someone is listening.
-    if (connected == 0 || errno == EAGAIN) return ListenError::InUse;
-    if (errno != ECONNREFUSED) return ListenError::Failed;
-    if (unlink(path.c_str()) != 0 && errno != ENOENT) return ListenError::Failed;
+    if (connected == 0 || errno == EAGAIN)
+        return ListenError::InUse;
+    if (errno != ECONNREFUSED)
+        return ListenError::Failed;
+    if (unlink(path.c_str()) != 0 && errno != ENOENT)
+        return ListenError::Failed;
     return ListenError::None;
 }
 
@@ -60,7 +66,8 @@ std::unique_ptr<AppleEventReceiver> AppleEventReceiver::listen(uint32_t creator,
         return nullptr;
     }
     outcome = probeExisting(*path, address);
-    if (outcome != ListenError::None) return nullptr;
+    if (outcome != ListenError::None)
+        return nullptr;
     FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!socket.valid()) {
         outcome = ListenError::Failed;
@@ -85,9 +92,11 @@ std::unique_ptr<AppleEventReceiver> AppleEventReceiver::listen(uint32_t creator,
 std::unique_ptr<AppleEventConnection> AppleEventReceiver::accept(Deadline deadline, int wakeFd)
 {
     for (;;) {
-        if (waitFor(m_socket.get(), POLLIN, deadline, wakeFd) != WaitResult::Ready) return nullptr;
+        if (waitFor(m_socket.get(), POLLIN, deadline, wakeFd) != WaitResult::Ready)
+            return nullptr;
         int client = ::accept4(m_socket.get(), nullptr, nullptr, SOCK_CLOEXEC);
-        if (client >= 0) return std::make_unique<AppleEventConnection>(FileDescriptor(client));
+        if (client >= 0)
+            return std::make_unique<AppleEventConnection>(FileDescriptor(client));
         // The client may have gone again before we took it; wait for the next.
         if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK && errno != ECONNABORTED)
             return nullptr;

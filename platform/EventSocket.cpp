@@ -17,7 +17,8 @@ namespace fw::platform {
 
 FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept
 {
-    if (this != &other) reset(other.release());
+    if (this != &other)
+        reset(other.release());
     return *this;
 }
 
@@ -30,7 +31,8 @@ int FileDescriptor::release()
 
 void FileDescriptor::reset(int fd)
 {
-    if (m_fd >= 0) ::close(m_fd);
+    if (m_fd >= 0)
+        ::close(m_fd);
     m_fd = fd;
 }
 
@@ -40,7 +42,8 @@ std::string eventSocketName(uint32_t creator)
     bool plain = true;
     for (char c : code)
         plain = plain && c >= 0x20 && c <= 0x7E && c != '/';
-    if (plain) return code + ".sock";
+    if (plain)
+        return code + ".sock";
     char hex[11];
     std::snprintf(hex, sizeof hex, "0x%08x", creator);
     return std::string(hex) + ".sock";
@@ -49,7 +52,8 @@ std::string eventSocketName(uint32_t creator)
 std::optional<std::string> eventSocketPath(uint32_t creator, bool createDirectory)
 {
     std::optional<std::string> directory = eventDirectory(createDirectory);
-    if (!directory) return std::nullopt;
+    if (!directory)
+        return std::nullopt;
     return *directory + "/" + eventSocketName(creator);
 }
 
@@ -57,7 +61,8 @@ bool makeSocketAddress(const std::string& path, sockaddr_un& address)
 {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) return false;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     return true;
 }
@@ -67,7 +72,8 @@ bool writeWhole(int fd, std::string_view bytes)
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(written));
@@ -90,7 +96,8 @@ WaitResult waitFor(int fd, short events, Deadline deadline, int wakeFd)
         }
         int ready = ::poll(fds, count, timeout);
         if (ready < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return WaitResult::Failed;
         }
         if (ready == 0) {
@@ -98,7 +105,8 @@ WaitResult waitFor(int fd, short events, Deadline deadline, int wakeFd)
                 return WaitResult::TimedOut;
             continue;
         }
-        if (count == 2 && fds[1].revents) return WaitResult::Woken;
+        if (count == 2 && fds[1].revents)
+            return WaitResult::Woken;
         // Hang-ups and errors count as ready: the next read or write reports them.
         return WaitResult::Ready;
     }

@@ -11,7 +11,8 @@ namespace fw::platform {
 constexpr uint32_t fourCC(std::string_view code)
 {
     // Anything but four bytes names no code; 0 is a code no application uses.
-    if (code.size() != 4) return 0;
+    if (code.size() != 4)
+        return 0;
     uint32_t value = 0;
     for (char c : code)
         value = (value << 8) | static_cast<unsigned char>(c);

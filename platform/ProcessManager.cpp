@@ -24,10 +24,12 @@ static constexpr size_t infoLength = 0, infoSerialNumber = 8, infoType = 16, inf
 bool bringToFront(uint32_t creator)
 {
     std::optional<std::string> directory = eventDirectory(true);
-    if (!directory) return false;
+    if (!directory)
+        return false;
     std::string temporary = *directory + "/.front-XXXXXX";
     FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (!file.valid()) return false;
+    if (!file.valid())
+        return false;
     std::string code = fourCCString(creator);
     bool written = writeWhole(file.get(), code);
     int closed = ::close(file.release());
@@ -41,30 +43,38 @@ bool bringToFront(uint32_t creator)
 std::optional<uint32_t> frontCreator()
 {
     std::optional<std::string> directory = eventDirectory(false);
-    if (!directory) return std::nullopt;
+    if (!directory)
+        return std::nullopt;
     // O_NONBLOCK: a FIFO in its place must not hang us; only a plain file counts.
     FileDescriptor file(
         ::open((*directory + "/front").c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
     struct stat status;
-    if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    if (!file.valid() || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
     // One byte more than a code, to tell a longer file from one of exactly four bytes.
     char bytes[5];
     size_t have = 0;
     for (;;) {
         ssize_t got = ::read(file.get(), bytes + have, sizeof bytes - have);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return std::nullopt;
-        if (got == 0 || (have += static_cast<size_t>(got)) == sizeof bytes) break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0 || (have += static_cast<size_t>(got)) == sizeof bytes)
+            break;
     }
-    if (have != 4) return std::nullopt;
+    if (have != 4)
+        return std::nullopt;
     return fourCC(std::string_view(bytes, 4));
 }
 
 int16_t GetFrontProcess(void* psn)
 {
-    if (!psn) return paramErr;
+    if (!psn)
+        return paramErr;
     std::optional<uint32_t> creator = frontCreator();
-    if (!creator) return procNotFound;
+    if (!creator)
+        return procNotFound;
     auto* block = static_cast<unsigned char*>(psn);
     std::memcpy(block, &serialNumberMarker, 4);
     std::memcpy(block + 4, &*creator, 4);
@@ -73,13 +83,15 @@ int16_t GetFrontProcess(void* psn)
 
 int16_t GetProcessInformation(const void* psn, void* info)
 {
-    if (!psn || !info) return paramErr;
+    if (!psn || !info)
+        return paramErr;
     const auto* serial = static_cast<const unsigned char*>(psn);
     uint32_t marker;
     uint32_t creator;
     std::memcpy(&marker, serial, 4);
     std::memcpy(&creator, serial + 4, 4);
-    if (marker != serialNumberMarker) return procNotFound;
+    if (marker != serialNumberMarker)
+        return procNotFound;
     auto* record = static_cast<unsigned char*>(info);
     const uint32_t length = processInfoRecSize;
     const uint32_t type = fourCC("APPL");

@@ -117,7 +117,8 @@ TEST_F(ProcessManager, NoFrontProcessWithoutAFourByteFrontFile)
         const std::string front = runtime.eventDirectory() + "/front";
         c.prepare(front);
         // Root reads a file whatever its mode; only test that case where the mode counts.
-        if (std::string(c.name) == "unreadable" && geteuid() == 0) continue;
+        if (std::string(c.name) == "unreadable" && geteuid() == 0)
+            continue;
         std::array<unsigned char, 8> psn;
         psn.fill(0x5A);
         EXPECT_EQ(GetFrontProcess(psn.data()), procNotFound) << c.name;

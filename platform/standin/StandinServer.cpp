@@ -32,7 +32,8 @@ static void requestStop(int)
 
 static bool catchStopSignals()
 {
-    if (pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+    if (pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
     struct sigaction action { };
     action.sa_handler = requestStop;
     sigemptyset(&action.sa_mask);
@@ -91,7 +92,8 @@ int StandinServer::run()
 {
     // A reader of our standard output that goes away must give a failed write, not kill us.
     std::signal(SIGPIPE, SIG_IGN);
-    if (!catchStopSignals() || !prepareOutput()) return 1;
+    if (!catchStopSignals() || !prepareOutput())
+        return 1;
     AppleEventReceiver::ListenError error;
     std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(m_options.creator, &error);
     if (!receiver) {
@@ -230,11 +232,14 @@ StandinServer::Acceptance StandinServer::accept(std::string_view body, uint32_t 
         return { Refusal::MalformedOrForeign };
     const AppleEventParameter* script = nullptr;
     for (const AppleEventParameter& parameter : message->parameters) {
-        if (parameter.keyword != fourCC("----")) continue;
-        if (script) return { Refusal::TwoDirectObjects };
+        if (parameter.keyword != fourCC("----"))
+            continue;
+        if (script)
+            return { Refusal::TwoDirectObjects };
         script = &parameter;
     }
-    if (!script || script->type != fourCC("TEXT")) return { Refusal::NoTextDirectObject };
+    if (!script || script->type != fourCC("TEXT"))
+        return { Refusal::NoTextDirectObject };
     return { Refusal::None, script->data };
 }
 
@@ -263,7 +268,8 @@ int32_t StandinServer::answer(std::string_view body)
 
 bool StandinServer::writeOut(std::string_view script)
 {
-    if (!m_options.recordDirectory.empty()) return record(script);
+    if (!m_options.recordDirectory.empty())
+        return record(script);
     return writeWhole(m_output.valid() ? m_output.get() : STDOUT_FILENO, script);
 }
 
@@ -273,7 +279,8 @@ bool StandinServer::record(std::string_view script)
 {
     std::string temporary = m_options.recordDirectory + "/.incoming-XXXXXX";
     FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (!file.valid()) return false;
+    if (!file.valid())
+        return false;
     bool written = writeWhole(file.get(), script);
     if (::close(file.release()) != 0 || !written) {
         unlink(temporary.c_str());
@@ -284,7 +291,8 @@ bool StandinServer::record(std::string_view script)
         std::snprintf(name, sizeof name, "/%06u", m_nextRecord);
         std::string path = m_options.recordDirectory + name;
         struct stat status;
-        if (lstat(path.c_str(), &status) == 0) continue;
+        if (lstat(path.c_str(), &status) == 0)
+            continue;
         if (std::rename(temporary.c_str(), path.c_str()) != 0) {
             unlink(temporary.c_str());
             return false;

@@ -36,7 +36,8 @@ static int usageError(const char* problem)
 
 static std::optional<uint32_t> parseCode(std::string_view text)
 {
-    if (text.size() == 4) return fw::platform::fourCC(text);
+    if (text.size() == 4)
+        return fw::platform::fourCC(text);
     if (text.size() == 10 && text.substr(0, 2) == "0x") {
         uint32_t code = 0;
         for (char c : text.substr(2)) {
@@ -44,7 +45,8 @@ static std::optional<uint32_t> parseCode(std::string_view text)
                 : c >= 'a' && c <= 'f'       ? c - 'a' + 10
                 : c >= 'A' && c <= 'F'       ? c - 'A' + 10
                                              : -1;
-            if (digit < 0) return std::nullopt;
+            if (digit < 0)
+                return std::nullopt;
             code = (code << 4) | static_cast<uint32_t>(digit);
         }
         return code;
@@ -57,7 +59,8 @@ static std::optional<int32_t> parseStatus(const char* text)
     errno = 0;
     char* end = nullptr;
     long value = std::strtol(text, &end, 10);
-    if (errno || end == text || *end || value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+    if (errno || end == text || *end || value < INT32_MIN || value > INT32_MAX)
+        return std::nullopt;
     return static_cast<int32_t>(value);
 }
 
@@ -78,11 +81,13 @@ static int serve(int argc, char** argv)
             options.recordDirectory = argv[++i];
         } else if (option == "--status" && hasValue) {
             std::optional<int32_t> status = parseStatus(argv[++i]);
-            if (!status) return usageError("--status takes a 32-bit integer");
+            if (!status)
+                return usageError("--status takes a 32-bit integer");
             options.status = *status;
         } else if (option == "--creator" && hasValue) {
             std::optional<uint32_t> code = parseCode(argv[++i]);
-            if (!code) return usageError("a code is four characters, or 0x and eight hex digits");
+            if (!code)
+                return usageError("a code is four characters, or 0x and eight hex digits");
             options.creator = *code;
         } else {
             return usageError("unknown or incomplete option");
@@ -95,9 +100,11 @@ static int serve(int argc, char** argv)
 
 static int switchFront(int argc, char** argv, const char* defaultCode)
 {
-    if (argc > 3) return usageError("too many arguments");
+    if (argc > 3)
+        return usageError("too many arguments");
     std::optional<uint32_t> code = parseCode(argc == 3 ? argv[2] : defaultCode);
-    if (!code) return usageError("a code is four characters, or 0x and eight hex digits");
+    if (!code)
+        return usageError("a code is four characters, or 0x and eight hex digits");
     if (!fw::platform::bringToFront(*code)) {
         // A refused event directory has been named with its reason already.
         std::fprintf(stderr, "ide-standin: cannot write the front file\n");
@@ -113,8 +120,11 @@ int main(int argc, char** argv)
         std::fputs(usage, stdout);
         return 0;
     }
-    if (command == "serve") return serve(argc, argv);
-    if (command == "front") return switchFront(argc, argv, "RBv2");
-    if (command == "back") return switchFront(argc, argv, "Fndr");
+    if (command == "serve")
+        return serve(argc, argv);
+    if (command == "front")
+        return switchFront(argc, argv, "RBv2");
+    if (command == "back")
+        return switchFront(argc, argv, "Fndr");
     return usageError(argc > 1 ? "unknown command" : "no command");
 }

@@ -21,7 +21,8 @@ StandinProcess::StandinProcess(std::vector<std::string> arguments)
 {
     int outputPipe[2];
     int errorPipe[2];
-    if (pipe2(outputPipe, O_CLOEXEC) != 0 || pipe2(errorPipe, O_CLOEXEC) != 0) return;
+    if (pipe2(outputPipe, O_CLOEXEC) != 0 || pipe2(errorPipe, O_CLOEXEC) != 0)
+        return;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, outputPipe[1], STDOUT_FILENO);
@@ -31,7 +32,8 @@ StandinProcess::StandinProcess(std::vector<std::string> arguments)
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) m_pid = -1;
+    if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+        m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(outputPipe[1]);
     close(errorPipe[1]);
@@ -41,9 +43,12 @@ StandinProcess::StandinProcess(std::vector<std::string> arguments)
 
 StandinProcess::~StandinProcess()
 {
-    if (m_pid > 0 && !m_ended && stop(SIGKILL) < 0) waitpid(m_pid, nullptr, 0);
-    if (m_outputReader.joinable()) m_outputReader.join();
-    if (m_errorReader.joinable()) m_errorReader.join();
+    if (m_pid > 0 && !m_ended && stop(SIGKILL) < 0)
+        waitpid(m_pid, nullptr, 0);
+    if (m_outputReader.joinable())
+        m_outputReader.join();
+    if (m_errorReader.joinable())
+        m_errorReader.join();
 }
 
 void StandinProcess::collect(int fd, std::string& into, bool& closed)
@@ -51,7 +56,8 @@ void StandinProcess::collect(int fd, std::string& into, bool& closed)
     char buffer[65536];
     for (;;) {
         ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
+        if (got < 0 && errno == EINTR)
+            continue;
         std::lock_guard lock(m_mutex);
         if (got <= 0) {
             closed = true;
@@ -79,8 +85,10 @@ bool StandinProcess::waitForErrors(const std::string& text, std::chrono::millise
 
 int StandinProcess::wait(std::chrono::milliseconds timeout)
 {
-    if (m_pid <= 0) return -1;
-    if (m_ended) return m_status;
+    if (m_pid <= 0)
+        return -1;
+    if (m_ended)
+        return m_status;
     auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         int status;
@@ -93,14 +101,16 @@ int StandinProcess::wait(std::chrono::milliseconds timeout)
             m_changed.wait(lock, [this] { return m_outputClosed && m_errorsClosed; });
             return m_status;
         }
-        if (std::chrono::steady_clock::now() >= deadline) return -1;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
 int StandinProcess::stop(int signal)
 {
-    if (m_pid > 0 && !m_ended) kill(m_pid, signal);
+    if (m_pid > 0 && !m_ended)
+        kill(m_pid, signal);
     return wait();
 }
 
@@ -130,6 +140,7 @@ int runStandin(std::vector<std::string> arguments, std::string* output)
 {
     StandinProcess process(std::move(arguments));
     int status = process.wait();
-    if (output) *output = process.output();
+    if (output)
+        *output = process.output();
     return status;
 }
