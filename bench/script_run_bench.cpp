@@ -9,6 +9,7 @@
 #include "bench/support/Summary.h"
 #include "bench/support/TemporaryFolder.h"
 #include "platform/AppleEventMessage.h"
+#include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 
@@ -184,10 +185,7 @@ bool floorRun(const std::string& path)
         return false;
     ::setsockopt(socket.get(), SOL_SOCKET, SO_SNDBUF, &socketBuffer, sizeof socketBuffer);
     std::string framing = "AEVT";
-    auto append = [&framing](uint32_t value) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            framing.push_back(static_cast<char>(value >> shift));
-    };
+    auto append = [&framing](uint32_t value) { appendBigEndian32(framing, value); };
     append(static_cast<uint32_t>(16 + 12 + have));
     append(fourCC("RBae"));
     append(fourCC("scpt"));

@@ -17,9 +17,7 @@ bool toCode(const String& text, uint32_t& code)
 {
     if (text.byteLength() != 4)
         return false;
-    code = 0;
-    for (char byte : text.bytes())
-        code = (code << 8) | static_cast<unsigned char>(byte);
+    code = platform::fourCC(text.bytes());
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "framework/MemoryBlock.h"
 
 #include "framework/ClassRecord.h"
+#include "platform/FourCharCode.h"
 
 #include <cstring>
 
@@ -42,10 +43,7 @@ void MemoryBlock::setInt32Value(int32_t offset, int32_t value)
 
 String StringFromOSType(uint32_t code)
 {
-    std::string text(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        text[static_cast<size_t>(i)] = static_cast<char>((code >> (24 - 8 * i)) & 0xFF);
-    return String(std::move(text), Encoding::UTF8);
+    return String(platform::fourCCString(code), Encoding::UTF8);
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #include "framework/SetProperties.h"
 
 #include "framework/ClassRecord.h"
+#include "platform/BigEndian.h"
 
 namespace fw {
 
@@ -53,14 +54,7 @@ public:
     }
 
 private:
-    uint32_t readBigEndian32(const std::string& name)
-    {
-        const std::string_view bytes = take(4, name);
-        uint32_t value = 0;
-        for (char byte : bytes)
-            value = (value << 8) | static_cast<unsigned char>(byte);
-        return value;
-    }
+    uint32_t readBigEndian32(const std::string& name) { return platform::readBigEndian32(take(4, name)); }
 
     std::string_view take(size_t count, const std::string& name)
     {

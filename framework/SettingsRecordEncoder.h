@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/BigEndian.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -63,7 +65,10 @@ template <const auto& entries> constexpr auto encode()
     std::array<char, encodedSize(entries)> out {};
     size_t at = 0;
     auto put = [&](uint8_t byte) { out[at++] = static_cast<char>(byte); };
-    auto put32 = [&](uint32_t v) { put(v >> 24), put(v >> 16), put(v >> 8), put(v); };
+    auto put32 = [&](uint32_t value) {
+        for (char byte : platform::bigEndian32(value))
+            put(static_cast<uint8_t>(byte));
+    };
     for (const Entry& entry : entries) {
         for (char ch : entry.name)
             put(static_cast<uint8_t>(ch));

@@ -1,5 +1,7 @@
 #include "platform/AppleEventConnection.h"
 
+#include "platform/BigEndian.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
@@ -146,12 +148,11 @@ std::string AppleEventConnection::takeBody()
 
 bool AppleEventConnection::reply(int32_t status)
 {
-    auto value = static_cast<uint32_t>(status);
-    const char bytes[4] = { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
+    const std::array<char, 4> bytes = bigEndian32(static_cast<uint32_t>(status));
     size_t sent = 0;
-    while (sent < sizeof bytes) {
+    while (sent < bytes.size()) {
         ssize_t count
-            = ::send(m_socket.get(), bytes + sent, sizeof bytes - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+            = ::send(m_socket.get(), bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (count < 0) {
             if (errno == EINTR)
                 continue;

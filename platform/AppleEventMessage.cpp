@@ -1,22 +1,10 @@
 #include "platform/AppleEventMessage.h"
 
+#include "platform/BigEndian.h"
+
 #include <limits>
 
 namespace fw::platform {
-
-static void appendU32(std::string& out, uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-static uint32_t readU32(std::string_view bytes, size_t offset)
-{
-    uint32_t value = 0;
-    for (size_t i = 0; i < 4; ++i)
-        value = (value << 8) | static_cast<unsigned char>(bytes[offset + i]);
-    return value;
-}
 
 static std::optional<uint32_t> bodyLength(const AppleEventMessage& message)
 {
@@ -41,15 +29,15 @@ std::optional<std::string> encodeAppleEventFraming(const AppleEventMessage& mess
     framing.reserve(appleEventHeaderSize + appleEventBodyHeadSize
         + appleEventParameterHeadSize * message.parameters.size());
     framing.append(appleEventMagic);
-    appendU32(framing, *length);
-    appendU32(framing, message.eventClass);
-    appendU32(framing, message.eventID);
-    appendU32(framing, message.target);
-    appendU32(framing, static_cast<uint32_t>(message.parameters.size()));
+    appendBigEndian32(framing, *length);
+    appendBigEndian32(framing, message.eventClass);
+    appendBigEndian32(framing, message.eventID);
+    appendBigEndian32(framing, message.target);
+    appendBigEndian32(framing, static_cast<uint32_t>(message.parameters.size()));
     for (const AppleEventParameter& parameter : message.parameters) {
-        appendU32(framing, parameter.keyword);
-        appendU32(framing, parameter.type);
-        appendU32(framing, static_cast<uint32_t>(parameter.data.size()));
+        appendBigEndian32(framing, parameter.keyword);
+        appendBigEndian32(framing, parameter.type);
+        appendBigEndian32(framing, static_cast<uint32_t>(parameter.data.size()));
     }
     return framing;
 }
@@ -87,7 +75,7 @@ std::optional<uint32_t> decodeAppleEventHeader(std::string_view header)
 {
     if (header.size() != appleEventHeaderSize || header.substr(0, 4) != appleEventMagic)
         return std::nullopt;
-    return readU32(header, 4);
+    return readBigEndian32(header, 4);
 }
 
 std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
@@ -95,10 +83,10 @@ std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
     if (body.size() < appleEventBodyHeadSize)
         return std::nullopt;
     AppleEventMessage message;
-    message.eventClass = readU32(body, 0);
-    message.eventID = readU32(body, 4);
-    message.target = readU32(body, 8);
-    uint32_t count = readU32(body, 12);
+    message.eventClass = readBigEndian32(body, 0);
+    message.eventID = readBigEndian32(body, 4);
+    message.target = readBigEndian32(body, 8);
+    uint32_t count = readBigEndian32(body, 12);
     size_t offset = appleEventBodyHeadSize;
     // Each parameter takes at least its head, so a count beyond that is a lie; checking first also keeps
     // the reservation below within the body's own size.
@@ -109,9 +97,9 @@ std::optional<AppleEventMessage> decodeAppleEventBody(std::string_view body)
         if (body.size() - offset < appleEventParameterHeadSize)
             return std::nullopt;
         AppleEventParameter parameter;
-        parameter.keyword = readU32(body, offset);
-        parameter.type = readU32(body, offset + 4);
-        uint32_t length = readU32(body, offset + 8);
+        parameter.keyword = readBigEndian32(body, offset);
+        parameter.type = readBigEndian32(body, offset + 4);
+        uint32_t length = readBigEndian32(body, offset + 8);
         offset += appleEventParameterHeadSize;
         if (length > body.size() - offset)
             return std::nullopt;

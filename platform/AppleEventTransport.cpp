@@ -1,5 +1,6 @@
 #include "platform/AppleEventTransport.h"
 
+#include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
 
 #include <algorithm>
@@ -165,8 +166,7 @@ void AppleEventSend::read()
         }
         m_answered += static_cast<size_t>(got);
     }
-    const uint32_t status = (uint32_t(m_answer[0]) << 24) | (uint32_t(m_answer[1]) << 16)
-        | (uint32_t(m_answer[2]) << 8) | m_answer[3];
+    const uint32_t status = readBigEndian32({ m_answer, sizeof m_answer });
     m_state = status == 0 ? State::Sent : State::Failed;
 }
 

@@ -57,7 +57,7 @@ private:
     std::string m_framing;
     std::vector<std::string_view> m_pieces;
     size_t m_nextPiece = 0;
-    unsigned char m_answer[4] = {};
+    char m_answer[4] = {};
     size_t m_answered = 0;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/BigEndian.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,14 +13,12 @@ namespace fw::platform {
 constexpr uint32_t fourCC(std::string_view code)
 {
     // Anything but four bytes names no code; 0 is a code no application uses.
-    if (code.size() != 4)
-        return 0;
-    uint32_t value = 0;
-    for (char c : code)
-        value = (value << 8) | static_cast<unsigned char>(c);
-    return value;
+    return code.size() == 4 ? readBigEndian32(code) : 0;
 }
 
-std::string fourCCString(uint32_t code);
+inline std::string fourCCString(uint32_t code)
+{
+    return bigEndian32String(code);
+}
 
 } // namespace fw::platform

@@ -1,4 +1,5 @@
 #include "platform/AppleEventMessage.h"
+#include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "tests/support/RunScriptMessage.h"
@@ -12,9 +13,27 @@ using namespace std::string_literals;
 
 namespace {
 
-std::string u32(uint32_t value)
+// The other tests here build their expected bytes with these helpers, so the bytes are spelt out once.
+TEST(BigEndian, WritesAndReadsTheHighByteFirst)
 {
-    return { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
+    struct Case {
+        uint32_t value;
+        std::string bytes;
+    } cases[] = {
+        { 0x00000000u, "\0\0\0\0"s },
+        { 0x01020304u, "\x01\x02\x03\x04" },
+        { 0x80000001u, "\x80\0\0\x01"s },
+        { 0x7FFFFFFFu, "\x7f\xff\xff\xff" },
+        { 0xFFFFFFFFu, "\xff\xff\xff\xff" },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(bigEndian32String(c.value), c.bytes) << std::hex << c.value;
+        std::string out = "ab";
+        appendBigEndian32(out, c.value);
+        EXPECT_EQ(out, "ab" + c.bytes) << std::hex << c.value;
+        EXPECT_EQ(readBigEndian32(out, 2), c.value) << std::hex << c.value;
+        EXPECT_EQ(readBigEndian32(c.bytes + "zz"), c.value) << std::hex << c.value;
+    }
 }
 
 TEST(FourCharCode, PacksTheFirstCharacterHighest)
@@ -55,17 +74,17 @@ TEST(AppleEventMessage, EncodesTheWireLayout)
 {
     AppleEventMessage message = runScript(std::string_view("a\0b", 3));
     message.parameters.push_back({ fourCC("kwd2"), fourCC("TEXT"), "" });
-    const std::string expected = "AEVT"s + u32(16 + 12 + 3 + 12)
+    const std::string expected = "AEVT"s + bigEndian32String(16 + 12 + 3 + 12)
         + "RBae"
           "scpt"
           "RBv2"
-        + u32(2)
+        + bigEndian32String(2)
         + "----"
           "TEXT"
-        + u32(3) + "a\0b"s
+        + bigEndian32String(3) + "a\0b"s
         + "kwd2"
           "TEXT"
-        + u32(0);
+        + bigEndian32String(0);
     EXPECT_EQ(encodeAppleEvent(message), expected);
 }
 
@@ -112,9 +131,9 @@ TEST(AppleEventMessage, RoundTrips)
 
 TEST(AppleEventMessage, HeaderMustBeAnEvents)
 {
-    EXPECT_EQ(decodeAppleEventHeader("AEVT"s + u32(0x12345678)), 0x12345678u);
-    EXPECT_EQ(decodeAppleEventHeader("AEVX"s + u32(16)), std::nullopt);
-    EXPECT_EQ(decodeAppleEventHeader("aevt"s + u32(16)), std::nullopt);
+    EXPECT_EQ(decodeAppleEventHeader("AEVT"s + bigEndian32String(0x12345678)), 0x12345678u);
+    EXPECT_EQ(decodeAppleEventHeader("AEVX"s + bigEndian32String(16)), std::nullopt);
+    EXPECT_EQ(decodeAppleEventHeader("aevt"s + bigEndian32String(16)), std::nullopt);
     EXPECT_EQ(decodeAppleEventHeader("AEVT"s + "\0\0\0"s), std::nullopt);
 }
 
@@ -123,10 +142,10 @@ TEST(AppleEventMessage, MalformedBodiesAreRejected)
     const std::string head = "RBae"
                              "scpt"
                              "RBv2";
-    const std::string good = head + u32(1)
+    const std::string good = head + bigEndian32String(1)
         + "----"
           "TEXT"
-        + u32(2) + "hi";
+        + bigEndian32String(2) + "hi";
     ASSERT_TRUE(decodeAppleEventBody(good));
     struct Case {
         const char* name;
@@ -134,34 +153,34 @@ TEST(AppleEventMessage, MalformedBodiesAreRejected)
     } cases[] = {
         { "empty", "" },
         { "shorter than the head", head },
-        { "count of one, no parameter", head + u32(1) },
+        { "count of one, no parameter", head + bigEndian32String(1) },
         { "huge count",
-            head + u32(0xFFFFFFFF)
+            head + bigEndian32String(0xFFFFFFFF)
                 + "----"
                   "TEXT"
-                + u32(0) },
+                + bigEndian32String(0) },
         { "count one past the parameters",
-            head + u32(2)
+            head + bigEndian32String(2)
                 + "----"
                   "TEXT"
-                + u32(2) + "hi" },
+                + bigEndian32String(2) + "hi" },
         { "parameter head cut short",
-            head + u32(1)
+            head + bigEndian32String(1)
                 + "----"
                   "TEXT"
                 + "\0\0"s },
         { "length past the end",
-            head + u32(1)
+            head + bigEndian32String(1)
                 + "----"
                   "TEXT"
-                + u32(3) + "hi" },
+                + bigEndian32String(3) + "hi" },
         { "huge length",
-            head + u32(1)
+            head + bigEndian32String(1)
                 + "----"
                   "TEXT"
-                + u32(0xFFFFFFFF) + "hi" },
+                + bigEndian32String(0xFFFFFFFF) + "hi" },
         { "trailing byte", good + "!" },
-        { "trailing bytes, no parameters", head + u32(0) + "----" },
+        { "trailing bytes, no parameters", head + bigEndian32String(0) + "----" },
     };
     for (const Case& c : cases)
         EXPECT_FALSE(decodeAppleEventBody(c.body)) << c.name;

@@ -1,5 +1,6 @@
 #include "platform/AppleEventMessage.h"
 #include "platform/AppleEventTransport.h"
+#include "platform/BigEndian.h"
 #include "platform/EventDirectory.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
@@ -28,15 +29,10 @@ namespace {
 
 const uint32_t ide = fourCC("RBv2");
 
-std::string u32(uint32_t value)
-{
-    return { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
-}
-
 // An event's header before `body`, whatever the body holds.
 std::string framed(const std::string& body)
 {
-    return "AEVT" + u32(static_cast<uint32_t>(body.size())) + body;
+    return "AEVT" + bigEndian32String(static_cast<uint32_t>(body.size())) + body;
 }
 
 bool exists(const std::string& path)
@@ -82,7 +78,7 @@ size_t stream(int client, const std::string& head, size_t count)
 // The status that the server answers on `client`, waiting up to 5 s.
 std::optional<int32_t> readStatus(int client)
 {
-    unsigned char status[4];
+    char status[4];
     size_t have = 0;
     const Deadline deadline = deadlineAfter(5s);
     while (have < 4 && waitFor(client, POLLIN, deadline) == WaitResult::Ready) {
@@ -93,8 +89,7 @@ std::optional<int32_t> readStatus(int client)
     }
     if (have < 4)
         return std::nullopt;
-    return static_cast<int32_t>(
-        (uint32_t(status[0]) << 24) | (status[1] << 16) | (status[2] << 8) | status[3]);
+    return static_cast<int32_t>(readBigEndian32({ status, sizeof status }));
 }
 
 // Writes `bytes` to the IDE's socket as they are and gives the status that comes back.
@@ -181,41 +176,41 @@ TEST_F(IdeStandin, MalformedEventsAreRefusedAndWriteNothing)
                              "RBv2";
     const std::string direct = "----"
                                "TEXT"s
-        + u32(2) + "hi";
+        + bigEndian32String(2) + "hi";
     struct Case {
         const char* name;
         std::string bytes;
     } cases[] = {
         { "not an event", "GET / HTTP/1.0\r\n\r\n" },
-        { "no body", "AEVT"s + u32(0) },
-        { "count past the bytes", framed(head + u32(2) + direct) },
-        { "trailing bytes", framed(head + u32(1) + direct + "!") },
+        { "no body", "AEVT"s + bigEndian32String(0) },
+        { "count past the bytes", framed(head + bigEndian32String(2) + direct) },
+        { "trailing bytes", framed(head + bigEndian32String(1) + direct + "!") },
         { "other class",
             framed("RBaX"
                    "scpt"
                    "RBv2"
-                + u32(1) + direct) },
+                + bigEndian32String(1) + direct) },
         { "other id",
             framed("RBae"
                    "open"
                    "RBv2"
-                + u32(1) + direct) },
+                + bigEndian32String(1) + direct) },
         { "addressed to another creator",
             framed("RBae"
                    "scpt"
                    "Fndr"
-                + u32(1) + direct) },
+                + bigEndian32String(1) + direct) },
         { "no direct object",
-            framed(head + u32(1)
+            framed(head + bigEndian32String(1)
                 + "kwd1"
                   "TEXT"
-                + u32(2) + "hi") },
+                + bigEndian32String(2) + "hi") },
         { "direct object not text",
-            framed(head + u32(1)
+            framed(head + bigEndian32String(1)
                 + "----"
                   "utf8"
-                + u32(2) + "hi") },
-        { "two direct objects", framed(head + u32(2) + direct + direct) },
+                + bigEndian32String(2) + "hi") },
+        { "two direct objects", framed(head + bigEndian32String(2) + direct + direct) },
     };
     for (const Case& c : cases) {
         std::optional<int32_t> status = exchange(c.bytes);
@@ -223,10 +218,10 @@ TEST_F(IdeStandin, MalformedEventsAreRefusedAndWriteNothing)
         EXPECT_NE(*status, 0) << c.name;
     }
     // Other parameters beside the direct object are fine, and the server still serves.
-    EXPECT_EQ(exchange(framed(head + u32(2)
+    EXPECT_EQ(exchange(framed(head + bigEndian32String(2)
                   + "kwd1"
                     "long"
-                  + u32(1) + "z" + direct)),
+                  + bigEndian32String(1) + "z" + direct)),
         0);
     EXPECT_EQ(standin.stop(), 0);
     EXPECT_EQ(standin.output(), "hi");
@@ -258,7 +253,8 @@ TEST_F(IdeStandin, SilentClientsNeverHoldUpAScript)
 {
     StandinProcess standin({ "serve" });
     ASSERT_TRUE(standin.waitUntilListening()) << standin.errors();
-    const std::string partial[] = { "", "", "", "", "", "", "", "", "AEV", "AEVT" + u32(100) + "abc" };
+    const std::string partial[]
+        = { "", "", "", "", "", "", "", "", "AEV", "AEVT" + bigEndian32String(100) + "abc" };
     std::vector<FileDescriptor> silent;
     for (const std::string& bytes : partial) {
         silent.push_back(connectClient());
@@ -285,7 +281,7 @@ TEST_F(IdeStandin, RefusesAnOversizedEventAtOnceWithoutBufferingIt)
         SCOPED_TRACE(announced);
         FileDescriptor client = connectClient();
         ASSERT_TRUE(client.valid());
-        const size_t sent = stream(client.get(), "AEVT" + u32(announced), offered);
+        const size_t sent = stream(client.get(), "AEVT" + bigEndian32String(announced), offered);
         EXPECT_LT(sent, offered / 4) << "the stand-in went on reading";
         EXPECT_EQ(readStatus(client.get()), -1);
         EXPECT_TRUE(standin.waitForErrors("refused a message of " + std::to_string(announced) + " bytes"))
@@ -313,7 +309,7 @@ TEST_F(IdeStandin, HoldsNoMoreThanTheBytesReceived)
     constexpr long slackKiB = 32 * 1024;
     FileDescriptor client = connectClient();
     ASSERT_TRUE(client.valid());
-    ASSERT_EQ(stream(client.get(), "AEVT" + u32(appleEventLargestBody), streamed), streamed);
+    ASSERT_EQ(stream(client.get(), "AEVT" + bigEndian32String(appleEventLargestBody), streamed), streamed);
     // The socket holds the last few hundred KiB until the stand-in takes them.
     const Deadline deadline = deadlineAfter(10s);
     while (standin.memoryKiB("VmRSS") - before < streamedKiB - 2048

@@ -3,6 +3,7 @@
 // accept the event and which bytes to write out. A broken expectation aborts, like a sanitizer report.
 #include "platform/AppleEventConnection.h"
 #include "platform/AppleEventMessage.h"
+#include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "platform/standin/StandinServer.h"
@@ -108,8 +109,7 @@ std::optional<AppleEventMessage> checkDecoding(std::string_view body)
     std::optional<std::string> encoded = encodeAppleEvent(*message);
     expect(encoded.has_value(), "a decoded message can be encoded");
     std::string framed(appleEventMagic);
-    for (int shift = 24; shift >= 0; shift -= 8)
-        framed.push_back(static_cast<char>((body.size() >> shift) & 0xFF));
+    appendBigEndian32(framed, static_cast<uint32_t>(body.size()));
     framed.append(body);
     expect(*encoded == framed, "a decoded message encodes to the same bytes");
     return message;

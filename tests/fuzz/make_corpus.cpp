@@ -3,6 +3,7 @@
 // accepts or refuses. Inputs found by fuzzing that made a target fail are kept beside them by hand.
 #include "app/SettingsRecords.h"
 #include "platform/AppleEventMessage.h"
+#include "platform/BigEndian.h"
 #include "platform/FourCharCode.h"
 
 #include <cstdio>
@@ -25,11 +26,6 @@ bool put(const std::filesystem::path& folder, const char* name, std::string_view
     if (!file)
         std::fprintf(stderr, "make_corpus: cannot write %s\n", (folder / name).c_str());
     return static_cast<bool>(file);
-}
-
-std::string u32(uint32_t value)
-{
-    return { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
 }
 
 std::string event(const AppleEventMessage& message)
@@ -86,11 +82,15 @@ bool receiverMessages(const std::filesystem::path& folder)
         { "bytes-after-the-message", accepted + "AEVT" },
         { "not-an-event", "GET / HTTP/1.0\r\n\r\n" },
         { "short-header", "AEVT" },
-        { "no-body", "AEVT" + u32(0) },
+        { "no-body", "AEVT" + bigEndian32String(0) },
         { "body-shorter-than-announced", accepted.substr(0, accepted.size() - 3) },
-        { "count-past-the-bytes", "AEVT" + u32(body.size()) + body.substr(0, 12) + u32(2) + body.substr(16) },
-        { "length-past-the-bytes", "AEVT" + u32(body.size()) + body.substr(0, 24) + u32(0xFFFFFFF0) + small },
-        { "trailing-bytes", "AEVT" + u32(body.size() + 1) + body + "!" },
+        { "count-past-the-bytes",
+            "AEVT" + bigEndian32String(body.size()) + body.substr(0, 12) + bigEndian32String(2)
+                + body.substr(16) },
+        { "length-past-the-bytes",
+            "AEVT" + bigEndian32String(body.size()) + body.substr(0, 24) + bigEndian32String(0xFFFFFFF0)
+                + small },
+        { "trailing-bytes", "AEVT" + bigEndian32String(body.size() + 1) + body + "!" },
         { "other-class", event({ fourCC("RBaX"), fourCC("scpt"), fourCC("RBv2"), { direct(small) } }) },
         { "other-creator", event(runScript({ direct(small) }, "Fndr")) },
         { "no-direct-object", event(runScript({ { fourCC("kwd1"), fourCC("TEXT"), small } })) },
