@@ -11,7 +11,9 @@
 #include "platform/AppleEventMessage.h"
 #include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
+#include "platform/WriteWhole.h"
 
 #include <benchmark/benchmark.h>
 

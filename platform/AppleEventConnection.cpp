@@ -1,6 +1,7 @@
 #include "platform/AppleEventConnection.h"
 
 #include "platform/BigEndian.h"
+#include "platform/WaitFor.h"
 
 #include <algorithm>
 #include <cerrno>

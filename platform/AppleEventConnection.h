@@ -1,7 +1,8 @@
 #pragma once
 
 #include "platform/AppleEventMessage.h"
-#include "platform/EventSocket.h"
+#include "platform/Deadline.h"
+#include "platform/FileDescriptor.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,8 @@
 #include "platform/AppleEventReceiver.h"
 
+#include "platform/EventSocket.h"
+#include "platform/WaitFor.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <sys/socket.h>

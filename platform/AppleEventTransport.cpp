@@ -2,6 +2,7 @@
 
 #include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
+#include "platform/WaitFor.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "platform/CarbonEvents.h"
 
 #include "platform/EventDirectory.h"
-#include "platform/EventSocket.h"
+#include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>

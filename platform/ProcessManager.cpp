@@ -1,8 +1,9 @@
 #include "platform/ProcessManager.h"
 
 #include "platform/EventDirectory.h"
-#include "platform/EventSocket.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
+#include "platform/WriteWhole.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "platform/AppleEventReceiver.h"
 #include "platform/AppleEventTransport.h"
 #include "platform/EventDirectory.h"
+#include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"

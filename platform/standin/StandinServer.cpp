@@ -1,8 +1,10 @@
 #include "platform/standin/StandinServer.h"
 
 #include "platform/AppleEventMessage.h"
+#include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
+#include "platform/WriteWhole.h"
 
 #include <algorithm>
 #include <cerrno>

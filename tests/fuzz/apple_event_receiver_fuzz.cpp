@@ -4,7 +4,7 @@
 #include "platform/AppleEventConnection.h"
 #include "platform/AppleEventMessage.h"
 #include "platform/BigEndian.h"
-#include "platform/EventSocket.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
 #include "platform/standin/StandinServer.h"
 

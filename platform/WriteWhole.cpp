@@ -1,0 +1,22 @@
+#include "platform/WriteWhole.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace fw::platform {
+
+bool writeWhole(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+} // namespace fw::platform
