@@ -1,5 +1,9 @@
 #include "framework/Event.h"
 
+#include "framework/PaneChild.h"
+#include "framework/RectControl.h"
+#include "framework/Window.h"
+
 namespace fw {
 
 void _InstallInstanceEventHandler(
@@ -11,6 +15,17 @@ void _InstallInstanceEventHandler(
         throw PropertyRecordException(
             String("the class " + record.fullName + " has no event \"" + std::string(eventName) + "\""));
     event->install(*object, entryPoint);
+}
+
+Ref<Object> eventSelf(Object& me)
+{
+    if (auto* window = dynamic_cast<Window*>(&me))
+        return Ref<Object>(window);
+    if (auto* control = dynamic_cast<RectControl*>(&me))
+        return control->Window();
+    if (auto* child = dynamic_cast<_PaneChild*>(&me))
+        return child->Window();
+    return nullptr;
 }
 
 } // namespace fw

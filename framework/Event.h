@@ -43,7 +43,6 @@ private:
 template <class R, class... A> using EntryPoint = std::function<R(Object& self, Object& me, A...)>;
 
 // The window that a control's handler runs on as Self: the control's window, or the object itself.
-// Defined by the window layer.
 Ref<Object> eventSelf(Object& me);
 
 // A delegate over a method: it carries the method's entry point and its signature text.

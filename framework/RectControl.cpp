@@ -1,7 +1,6 @@
 #include "framework/RectControl.h"
 
 #include "framework/Conversions.h"
-#include "framework/PaneChild.h"
 #include "framework/Window.h"
 
 #include "framework/qt/ControlWidget.h"
@@ -147,21 +146,6 @@ void RectControl::applyGeometry()
 {
     if (m_widget)
         m_widget->setGeometry(m_left, m_top, std::max(0, m_width), std::max(0, m_height));
-}
-
-void attachToWindow(Object& control, Window& window)
-{
-    if (auto* rect = dynamic_cast<RectControl*>(&control))
-        rect->attach(window);
-}
-
-const ClassRecord& _PaneChild::__Lookup()
-{
-    static const ClassRecord& record = ClassRecord::define("_PaneChild", nullptr, {}, [](ClassRecord& r) {
-        r.methods = { { "_SetWindow", "%%o<Window>" }, { "Window", "%o<Window>%" }, { "_Index", "%i4%" },
-            { "_SetIndex", "%%i4" } };
-    });
-    return record;
 }
 
 } // namespace fw

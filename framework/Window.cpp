@@ -6,77 +6,13 @@
 #include "framework/PaneChild.h"
 #include "framework/RectControl.h"
 #include "framework/WindowList.h"
-#include "framework/qt/Entry.h"
 #include "framework/qt/MenuPresenter.h"
 #include "framework/qt/Text.h"
 #include "framework/qt/WindowWidget.h"
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include <algorithm>
 
 namespace fw {
-
-namespace {
-
-std::vector<Ref<Window>>& pendingOpens()
-{
-    static std::vector<Ref<Window>> list;
-    return list;
-}
-
-} // namespace
-
-namespace WindowList {
-
-std::vector<Ref<Window>>& all()
-{
-    static std::vector<Ref<Window>> list;
-    return list;
-}
-
-void add(const Ref<Window>& window)
-{
-    all().push_back(window);
-}
-
-void remove(Window& window)
-{
-    auto& list = all();
-    list.erase(
-        std::remove_if(list.begin(), list.end(), [&](const Ref<Window>& w) { return w.get() == &window; }),
-        list.end());
-}
-
-void scheduleOpen(const Ref<Window>& window)
-{
-    pendingOpens().push_back(window);
-    // Before the loop runs, _RuntimeRun raises the Open events first; a window made later has them
-    // from the next turn of the loop.
-    if (Runtime::loopStarted())
-        QTimer::singleShot(0, QCoreApplication::instance(), [] { qt::enter([] { openPending(); }); });
-}
-
-void openPending()
-{
-    while (!pendingOpens().empty()) {
-        Ref<Window> window = pendingOpens().front();
-        pendingOpens().erase(pendingOpens().begin());
-        window->openNow();
-    }
-}
-
-void releaseAll()
-{
-    pendingOpens().clear();
-    std::vector<Ref<Window>> windows;
-    windows.swap(all());
-    for (const Ref<Window>& window : windows)
-        window->CloseWindow();
-}
-
-} // namespace WindowList
 
 const ClassRecord& Window::__Lookup()
 {
@@ -443,15 +379,10 @@ Ref<fw::Window> Window(int32_t index)
 
 } // namespace Runtime
 
-Ref<Object> eventSelf(Object& me)
+void attachToWindow(Object& control, Window& window)
 {
-    if (auto* window = dynamic_cast<Window*>(&me))
-        return Ref<Object>(window);
-    if (auto* control = dynamic_cast<RectControl*>(&me))
-        return control->Window();
-    if (auto* child = dynamic_cast<_PaneChild*>(&me))
-        return child->Window();
-    return nullptr;
+    if (auto* rect = dynamic_cast<RectControl*>(&control))
+        rect->attach(window);
 }
 
 } // namespace fw

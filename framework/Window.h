@@ -161,7 +161,7 @@ int32_t WindowCount();
 Ref<fw::Window> Window(int32_t index);
 } // namespace Runtime
 
-// Gives a new control object its window; defined with the controls.
+// Gives a new control object its window.
 void attachToWindow(Object& control, Window& window);
 
 template <class T> Ref<T> Window::__New()
