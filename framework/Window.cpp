@@ -58,15 +58,30 @@ const ClassRecord& Window::__Lookup()
     return record;
 }
 
+namespace {
+
+template <class Kind, class Visit> void visitIfKind(Object* object, Visit& visit)
+{
+    if (auto* member = dynamic_cast<Kind*>(object))
+        visit(*member);
+}
+
+} // namespace
+
+template <class... Kinds, class... Visits>
+void Window::forEachControl(const std::vector<NamedControl>& controls, Visits&&... visits)
+{
+    static_assert(sizeof...(Kinds) == sizeof...(Visits), "one visit per kind");
+    for (const NamedControl& control : controls)
+        (visitIfKind<Kinds>(control.object.get(), visits), ...);
+}
+
 Window::Window() = default;
 
 Window::~Window()
 {
     m_menuPresenter.reset();
-    for (NamedControl& control : m_controls) {
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
-            rect->detach();
-    }
+    forEachControl<RectControl>(m_controls, [](RectControl& rect) { rect.detach(); });
     m_controls.clear();
 }
 
@@ -94,10 +109,7 @@ void Window::openNow()
         m_widget->show();
     // Controls first, in the order they were added, then the window itself.
     const std::vector<NamedControl> controls = m_controls;
-    for (const NamedControl& control : controls) {
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
-            rect->Event_Open();
-    }
+    forEachControl<RectControl>(controls, [](RectControl& rect) { rect.Event_Open(); });
     Event_Open();
 }
 
@@ -117,10 +129,7 @@ void Window::resizeTo(int32_t width, int32_t height, bool byUser)
     const int32_t dy = wrappingSub(height, m_height);
     m_width = width;
     m_height = height;
-    for (const NamedControl& control : m_controls) {
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
-            rect->windowResized(dx, dy);
-    }
+    forEachControl<RectControl>(m_controls, [&](RectControl& rect) { rect.windowResized(dx, dy); });
     if (byUser)
         applyLimits();
     else
@@ -232,12 +241,9 @@ void Window::CloseWindow()
     // Members that hold the window let it go, so that the window and its controls can be freed.
     std::vector<NamedControl> controls;
     controls.swap(m_controls);
-    for (NamedControl& control : controls) {
-        if (auto* child = dynamic_cast<_PaneChild*>(control.object.get()))
-            child->_SetWindow(nullptr);
-        if (auto* rect = dynamic_cast<RectControl*>(control.object.get()))
-            rect->detach();
-    }
+    forEachControl<_PaneChild, RectControl>(
+        controls, [](_PaneChild& child) { child._SetWindow(nullptr); },
+        [](RectControl& rect) { rect.detach(); });
     controls.clear();
     m_menuPresenter.reset();
     if (m_widget) {

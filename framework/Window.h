@@ -132,6 +132,10 @@ private:
         String name;
         Ref<Object> object;
     };
+    // Walks `controls` in the order they were added and hands each one that is a Kinds[i] to
+    // visits[i], trying the kinds in the order given.
+    template <class... Kinds, class... Visits>
+    static void forEachControl(const std::vector<NamedControl>& controls, Visits&&... visits);
     std::vector<NamedControl> m_controls;
     std::unique_ptr<qt::WindowWidget> m_widget;
     std::unique_ptr<qt::MenuPresenter> m_menuPresenter; // before the widget goes
