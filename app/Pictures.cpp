@@ -39,7 +39,8 @@ fw::Ref<fw::Picture> iconGetter(PictureCache& cache, int32_t resourceId, fw::Ref
         fw::Ref<fw::Picture> iconMask = cache.picture->Mask(true);
         fw::Ref<fw::Graphics> g = iconMask->Graphics();
         // The whole mask picture, unscaled, at the origin.
-        g->DrawPicture(maskPicture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
+        g->DrawPicture(maskPicture, 0, 0, fw::Graphics::ownSize, fw::Graphics::ownSize, 0, 0,
+            fw::Graphics::ownSize, fw::Graphics::ownSize);
     }
     return cache.picture;
 }

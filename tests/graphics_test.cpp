@@ -370,8 +370,10 @@ Ref<Picture> redPicture()
 
 TEST(Graphics, DrawPictureWithOwnSizesCopiesItUnscaled)
 {
+    static_assert(Graphics::ownSize == -10000, "scripts write the picture's own size as -10000");
     Canvas canvas(10, 10);
-    canvas.g->DrawPicture(redPicture(), 2, 1, -10000, -10000, 0, 0, -10000, -10000);
+    canvas.g->DrawPicture(
+        redPicture(), 2, 1, Graphics::ownSize, Graphics::ownSize, 0, 0, Graphics::ownSize, Graphics::ownSize);
     EXPECT_EQ(pixels::count(canvas.image, red), 11);
     EXPECT_EQ(canvas.at(2, 1), 0x0000FF_rgb);
     EXPECT_EQ(canvas.at(5, 3), red);
@@ -382,7 +384,7 @@ TEST(Graphics, DrawPictureWithOwnSizesCopiesItUnscaled)
 TEST(Graphics, DrawPictureScalesAndTakesPartsOfTheSource)
 {
     Canvas scaled(10, 10);
-    scaled.g->DrawPicture(redPicture(), 0, 0, 8, 6, 0, 0, -10000, -10000);
+    scaled.g->DrawPicture(redPicture(), 0, 0, 8, 6, 0, 0, Graphics::ownSize, Graphics::ownSize);
     EXPECT_EQ(pixels::count(scaled.image, 0x0000FF_rgb), 4);
     EXPECT_EQ(pixels::count(scaled.image, red), 44);
 
@@ -391,9 +393,9 @@ TEST(Graphics, DrawPictureScalesAndTakesPartsOfTheSource)
     EXPECT_EQ(pixels::count(part.image, red), 4);
     EXPECT_EQ(part.at(2, 0), white);
 
-    // -10000 is the picture's own size, also for the destination of a part.
+    // An own-size destination is the whole picture's size, also when only a part is drawn.
     Canvas stretched(10, 10);
-    stretched.g->DrawPicture(redPicture(), 0, 0, -10000, -10000, 1, 0, 2, 2);
+    stretched.g->DrawPicture(redPicture(), 0, 0, Graphics::ownSize, Graphics::ownSize, 1, 0, 2, 2);
     EXPECT_EQ(pixels::count(stretched.image, red), 12);
 
     // A source reaching past the picture shows only the picture's part.
@@ -408,10 +410,11 @@ TEST(Graphics, DrawPictureScalesAndTakesPartsOfTheSource)
 TEST(Graphics, DrawPictureOfNothingDrawsNothing)
 {
     Canvas canvas(10, 10);
-    canvas.g->DrawPicture(redPicture(), 0, 0, 0, 5, 0, 0, -10000, -10000);
+    canvas.g->DrawPicture(redPicture(), 0, 0, 0, 5, 0, 0, Graphics::ownSize, Graphics::ownSize);
     canvas.g->DrawPicture(redPicture(), 0, 0, 5, 5, 0, 0, -1, 3);
     canvas.g->DrawPicture(redPicture(), 0, 0, 5, 5, 4, 3, 5, 5);
-    canvas.g->DrawPicture(New<Picture>(), 0, 0, -10000, -10000, 0, 0, -10000, -10000);
+    canvas.g->DrawPicture(New<Picture>(), 0, 0, Graphics::ownSize, Graphics::ownSize, 0, 0, Graphics::ownSize,
+        Graphics::ownSize);
     EXPECT_EQ(pixels::count(canvas.image, white), 100);
     EXPECT_THROW(canvas.g->DrawPicture(nullptr, 0, 0, 1, 1, 0, 0, 1, 1), NilObjectException);
 }
@@ -426,7 +429,8 @@ TEST(Graphics, DrawPictureShowsOnlyWhatItsMaskShows)
     mask->FillRect(3, 0, 1, 1);
 
     Canvas canvas(4, 3, 0x00FF00_rgb);
-    canvas.g->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
+    canvas.g->DrawPicture(
+        picture, 0, 0, Graphics::ownSize, Graphics::ownSize, 0, 0, Graphics::ownSize, Graphics::ownSize);
     EXPECT_EQ(canvas.at(0, 0), 0x0000FF_rgb);
     EXPECT_EQ(canvas.at(1, 0), 0x00FF00_rgb);
     EXPECT_EQ(canvas.at(1, 2), 0x00FF00_rgb);
@@ -438,7 +442,7 @@ TEST(Graphics, DrawPictureShowsOnlyWhatItsMaskShows)
 
     // Scaled, the mask scales with the picture.
     Canvas scaled(8, 6, 0x00FF00_rgb);
-    scaled.g->DrawPicture(picture, 0, 0, 8, 6, 0, 0, -10000, -10000);
+    scaled.g->DrawPicture(picture, 0, 0, 8, 6, 0, 0, Graphics::ownSize, Graphics::ownSize);
     EXPECT_EQ(scaled.at(2, 5), 0x00FF00_rgb);
     EXPECT_EQ(scaled.at(3, 5), 0x00FF00_rgb);
     EXPECT_EQ(scaled.at(4, 5), red);

@@ -96,7 +96,8 @@ TEST_F(PicturesTest, TheIconsMaskIsTheWholeMaskPictureAndHidesWhatItHides)
     }
 
     QImage target = pixels::filled(4, 4, 0x00FF00_rgb);
-    qt::ScopedGraphics(target)->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
+    qt::ScopedGraphics(target)->DrawPicture(
+        picture, 0, 0, Graphics::ownSize, Graphics::ownSize, 0, 0, Graphics::ownSize, Graphics::ownSize);
     EXPECT_EQ(pixels::at(target, 0, 0), 0x00FF00_rgb);
     EXPECT_EQ(pixels::at(target, 1, 0), 0xFF0000_rgb);
     EXPECT_EQ(pixels::at(target, 3, 3), 0xFF0000_rgb);
@@ -203,7 +204,8 @@ TEST(CompiledPictures, ReloadComesWithAMaskThatHidesItsCorners)
     EXPECT_FALSE(picture->Mask(false).isNil());
 
     QImage target = pixels::filled(16, 16, 0x00FF00_rgb);
-    qt::ScopedGraphics(target)->DrawPicture(picture, 0, 0, -10000, -10000, 0, 0, -10000, -10000);
+    qt::ScopedGraphics(target)->DrawPicture(
+        picture, 0, 0, Graphics::ownSize, Graphics::ownSize, 0, 0, Graphics::ownSize, Graphics::ownSize);
     for (auto [x, y] : { std::pair { 0, 0 }, { 15, 0 }, { 0, 15 }, { 15, 15 } })
         EXPECT_EQ(pixels::at(target, x, y), 0x00FF00_rgb) << x << "," << y;
     EXPECT_LT(pixels::count(target, 0x00FF00_rgb), 16 * 16 - 40);
