@@ -20,9 +20,9 @@ void Install()
             = fw::RuntimeCreateDelegate(&CarbonEventHandler, "( Int32, Int32, Int32 ) as Int32");
         handler = NewEventHandlerUPP(std::any_cast<EventHandlerProcPtr>(delegate->entryPoint));
     }
-    fw::Ref<fw::MemoryBlock> eventType = fw::New<fw::MemoryBlock>(8);
-    eventType->setInt32Value(0, 0x6170706C);
-    eventType->setInt32Value(4, 7);
+    fw::Ref<fw::MemoryBlock> eventType = fw::New<fw::MemoryBlock>(8); // one class and kind
+    eventType->setInt32Value(0, 0x6170706C); // applicationEventClass, 'appl'
+    eventType->setInt32Value(4, 7); // frontSwitchedEventKind
     InstallEventHandler(GetApplicationEventTarget(), handler, 1, eventType->Ptr(), nullptr, nullptr);
     CheckOpenWindows();
 }
@@ -35,12 +35,13 @@ int32_t CarbonEventHandler(int32_t, int32_t, int32_t)
 
 void CheckOpenWindows()
 {
-    fw::Ref<fw::MemoryBlock> serialNumber = fw::New<fw::MemoryBlock>(8);
-    if (GetFrontProcess(serialNumber->Ptr()) != 0)
+    fw::Ref<fw::MemoryBlock> serialNumber = fw::New<fw::MemoryBlock>(8); // processSerialNumberSize
+    if (GetFrontProcess(serialNumber->Ptr()) != 0) // noErr
         return;
-    fw::Ref<fw::MemoryBlock> information = fw::New<fw::MemoryBlock>(60);
-    if (GetProcessInformation(serialNumber->Ptr(), information->Ptr()) != 0)
+    fw::Ref<fw::MemoryBlock> information = fw::New<fw::MemoryBlock>(60); // processInfoRecSize
+    if (GetProcessInformation(serialNumber->Ptr(), information->Ptr()) != 0) // noErr
         return;
+    // The record's creator code is at offset 20.
     const fw::String creator = fw::StringFromOSType(static_cast<uint32_t>(information->Int32Value(20)));
     HideShowFloaters(creator);
 }
