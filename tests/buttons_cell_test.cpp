@@ -15,10 +15,12 @@
 namespace {
 
 constexpr fw::Color background { 0xE8E8E8 };
-constexpr fw::Color normalFace { 0xBDBBBD };
-constexpr fw::Color pressedFace { 0x777777 };
 constexpr fw::Color black { 0x000000 };
 constexpr uint32_t untouched = 0x00FF00;
+
+// The face is light grey, and dark grey while pressed.
+static_assert(ButtonsCell::normalColor == fw::Color { 0xBDBBBD });
+static_assert(ButtonsCell::pressedColor == fw::Color { 0x777777 });
 
 // A button cell that says when it goes.
 class WatchedCell : public ButtonsCell {
@@ -81,7 +83,7 @@ TEST_F(ButtonsCellTest, ANewCellHoldsItsCaptionItsListAndTheNormalFace)
     EXPECT_EQ(cell->captions().size(), 1u);
     EXPECT_EQ(cell->captions()[0].bytes(), "Hello");
     EXPECT_TRUE(cell->myself == list);
-    EXPECT_EQ(cell->mycolor, normalFace);
+    EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(cell->compareValue(), 0);
     EXPECT_EQ(button("Other")->compareValue(), 0);
 
@@ -125,7 +127,7 @@ TEST_F(ButtonsCellTest, AClickAnywherePressesTheFaceAndRunsTheFirstCaptionsScrip
             EXPECT_EQ(cell->captions()[1].bytes(), c.added);
         }
         EXPECT_TRUE(cell->cellClick(c.x, c.y));
-        EXPECT_EQ(cell->mycolor, pressedFace);
+        EXPECT_EQ(cell->mycolor, ButtonsCell::pressedColor);
         if (c.sent)
             sent.push_back(c.sent);
         EXPECT_EQ(ide.scripts(), sent);
@@ -156,7 +158,7 @@ TEST_F(ButtonsCellTest, ClosingTheWindowLetsTheCellsAndTheListGo)
 
 TEST_F(ButtonsCellTest, TheButtonStandsOnTheWindowsBackgroundWithAShadowRowBelow)
 {
-    for (fw::Color face : { normalFace, pressedFace }) {
+    for (fw::Color face : { ButtonsCell::normalColor, ButtonsCell::pressedColor }) {
         SCOPED_TRACE(face.value);
         fw::Ref<ButtonsCell> cell = button("Go");
         cell->mycolor = face;
@@ -208,19 +210,19 @@ TEST_F(ButtonsCellTest, TheCaptionIsDarkOnItsBaselineAtFourteenWithALightCopyOne
     int lightFeet = 0;
     for (int x = ink.left; x <= ink.right; ++x) {
         if (pixels::dark(image, x, 13)) {
-            EXPECT_GT(qGray(image.pixel(x, 14)), qGray(normalFace.value)) << x;
+            EXPECT_GT(qGray(image.pixel(x, 14)), qGray(ButtonsCell::normalColor.value)) << x;
             ++lightFeet;
         }
     }
     EXPECT_GT(lightFeet, 0);
     for (int x = ink.left; x <= ink.right; ++x)
-        EXPECT_EQ(pixels::at(image, x, 15), normalFace) << x;
+        EXPECT_EQ(pixels::at(image, x, 15), ButtonsCell::normalColor) << x;
 }
 
 // The dark pixels of a caption drawn as the cell draws it, from x at the left, on the normal face.
 QImage reference(const fw::String& caption, int x, int width)
 {
-    QImage image = pixels::filled(width, 20, normalFace);
+    QImage image = pixels::filled(width, 20, ButtonsCell::normalColor);
     fw::qt::ScopedGraphics g(image);
     g.get()->setTextSize(12);
     g.get()->setForeColor(fw::Color { 0xFFFFFF });
@@ -266,10 +268,10 @@ TEST_F(ButtonsCellTest, TheCaptionIsCentredWithTheDifferenceTruncated)
 TEST_F(ButtonsCellTest, AnEmptyCaptionPaintsTheButtonWithoutText)
 {
     const QImage image = painted(button(""), 100);
-    EXPECT_EQ(
-        pixels::count(image, background) + pixels::count(image, normalFace) + pixels::count(image, black),
+    EXPECT_EQ(pixels::count(image, background) + pixels::count(image, ButtonsCell::normalColor)
+            + pixels::count(image, black),
         100 * 20);
-    EXPECT_EQ(pixels::at(image, 50, 10), normalFace);
+    EXPECT_EQ(pixels::at(image, 50, 10), ButtonsCell::normalColor);
 }
 
 TEST_F(ButtonsCellTest, ASelectedRowLooksLikeAnyOther)

@@ -202,7 +202,7 @@ TEST_F(CustomCellListboxTest, AButtonCellsClickShowsThePressFlashInOrder)
     timer()->removeActionNotificationReceiver(&actions);
 
     EXPECT_TRUE(result);
-    EXPECT_EQ(cell->mycolor.value, 0xBDBBBDu);
+    EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(actions.count, 1);
     EXPECT_FALSE(timer()->Go);
     EXPECT_GE(waited, std::chrono::milliseconds(50));
@@ -263,9 +263,9 @@ TEST_F(CustomCellListboxTest, RowsReplacedDuringTheFlashAreLeftAlone)
         settle();
         EXPECT_EQ(!paints.regions.empty(), c.repaintedAfter);
         EXPECT_FALSE(timer()->Go);
-        EXPECT_EQ(pressed->mycolor.value, 0x777777u); // no longer in the list: untouched
+        EXPECT_EQ(pressed->mycolor, ButtonsCell::pressedColor); // no longer in the list: untouched
         if (newButton) {
-            EXPECT_EQ(newButton->mycolor.value, 0xBDBBBDu);
+            EXPECT_EQ(newButton->mycolor, ButtonsCell::normalColor);
         }
         EXPECT_FALSE(fw::Runtime::quitRequested());
     }

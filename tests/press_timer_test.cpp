@@ -62,7 +62,7 @@ TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
 {
     std::vector<std::string> log;
     fw::Ref<TestButtonsCell> cell = fw::New<TestButtonsCell>(&log);
-    cell->mycolor = fw::Color { 0x777777 };
+    cell->mycolor = ButtonsCell::pressedColor;
     timer->myBu = cell;
     const struct {
         bool go;
@@ -77,7 +77,7 @@ TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
         EXPECT_EQ(timer->Mode(), c.mode);
         EXPECT_EQ(timer->Period(), 100);
         EXPECT_TRUE(timer->myBu == cell);
-        EXPECT_EQ(cell->mycolor.value, 0x777777u);
+        EXPECT_EQ(cell->mycolor, ButtonsCell::pressedColor);
     }
     EXPECT_TRUE(log.empty());
     timer->setMode(0);
@@ -114,8 +114,8 @@ TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
     EXPECT_GE(palette.last - rearmed, milliseconds(50));
     EXPECT_EQ(
         log, (std::vector<std::string> { "cellClick", "cellClick", "inner returned", "outer returned" }));
-    EXPECT_EQ(cells[0]->mycolor.value, 0xBDBBBDu);
-    EXPECT_EQ(cells[1]->mycolor.value, 0xBDBBBDu);
+    EXPECT_EQ(cells[0]->mycolor, ButtonsCell::normalColor);
+    EXPECT_EQ(cells[1]->mycolor, ButtonsCell::normalColor);
     EXPECT_TRUE(pressTimer->myBu.isNil());
 }
 

@@ -95,7 +95,7 @@ TEST_F(Scripts, TheListsOpenListsEveryScriptItemInTheFoldersOrder)
     for (int32_t row = 0; row < list->ListCount(); ++row) {
         ASSERT_TRUE(cell(row)) << row;
         EXPECT_TRUE(cell(row)->myself == list) << row;
-        EXPECT_EQ(cell(row)->mycolor.value, 0xBDBBBDu) << row;
+        EXPECT_EQ(cell(row)->mycolor, ButtonsCell::normalColor) << row;
         EXPECT_TRUE(list->Cell(row, 0).isEmpty()) << row;
     }
     EXPECT_TRUE(messages.texts.empty());
@@ -177,8 +177,8 @@ TEST_F(Scripts, TheFaceShowsPressedDuringTheFlashAndNormalAfter)
     auto watch = after(0, [&] { duringFlash = cell(0)->mycolor.value; });
     EXPECT_TRUE(click(0));
     ASSERT_TRUE(duringFlash);
-    EXPECT_EQ(*duringFlash, 0x777777u);
-    EXPECT_EQ(cell(0)->mycolor.value, 0xBDBBBDu);
+    EXPECT_EQ(*duringFlash, ButtonsCell::pressedColor.value);
+    EXPECT_EQ(cell(0)->mycolor, ButtonsCell::normalColor);
     EXPECT_FALSE(window->Class21()->Go);
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "go" });
 }
@@ -271,7 +271,7 @@ TEST_F(Scripts, AFailedSendShowsErrorOncePerClick)
         EXPECT_EQ(messages.texts, std::vector<std::string> { "Error" });
         EXPECT_TRUE(click(0));
         EXPECT_EQ(messages.texts, (std::vector<std::string> { "Error", "Error" }));
-        EXPECT_EQ(cell(0)->mycolor.value, 0xBDBBBDu);
+        EXPECT_EQ(cell(0)->mycolor, ButtonsCell::normalColor);
         if (ide) {
             EXPECT_EQ(ide->scripts(), (std::vector<std::string> { "go", "go" }));
         }

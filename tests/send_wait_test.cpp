@@ -170,7 +170,8 @@ TEST_F(PaletteSendWait, ARowClickedDuringTheWaitRunsItsScriptThen)
     // Neither was answered: each is a failure, the inner one told first.
     EXPECT_EQ(messages.texts, (std::vector<std::string> { "Error", "Error" }));
     for (int32_t row : { 0, 1 })
-        EXPECT_EQ(fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue())->mycolor.value, 0xBDBBBDu);
+        EXPECT_EQ(
+            fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue())->mycolor, ButtonsCell::normalColor);
 }
 
 TEST_F(PaletteSendWait, CtrlQDuringTheWaitEndsItPromptlyWithoutAnErrorBox)

@@ -167,7 +167,7 @@ public:
 
     bool cellClick(int32_t, int32_t) override
     {
-        mycolor = fw::Color { 0x777777 };
+        mycolor = ButtonsCell::pressedColor;
         m_log->push_back("cellClick");
         return true;
     }
