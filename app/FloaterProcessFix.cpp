@@ -10,6 +10,10 @@ namespace FloaterProcessFix {
 
 using namespace fw::platform;
 
+// The literals below stand for these constants; a change on either side is caught here.
+static_assert(applicationEventClass == 0x6170706C && frontSwitchedEventKind == 7);
+static_assert(processSerialNumberSize == 8 && processInfoRecSize == 60 && noErr == 0);
+
 void Install()
 {
     static bool once = false;

@@ -132,8 +132,8 @@ private:
         String name;
         Ref<Object> object;
     };
-    // Walks `controls` in the order they were added and hands each one that is a Kinds[i] to
-    // visits[i], trying the kinds in the order given.
+    // Walks `controls` in the order they were added and hands each one to every visits[i] whose
+    // Kinds[i] it is, in the order given.
     template <class... Kinds, class... Visits>
     static void forEachControl(const std::vector<NamedControl>& controls, Visits&&... visits);
     std::vector<NamedControl> m_controls;

@@ -13,7 +13,7 @@ using namespace std::string_literals;
 
 namespace {
 
-// The other tests here build their expected bytes with these helpers, so the bytes are spelt out once.
+// Tests elsewhere build their expected bytes with these helpers; the bytes are spelt out only here.
 TEST(BigEndian, WritesAndReadsTheHighByteFirst)
 {
     struct Case {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/AppleEventReceiver.h"
+#include "platform/Deadline.h"
+#include "platform/FileDescriptor.h"
 
 #include <chrono>
 #include <cstdint>
