@@ -10,15 +10,13 @@ Standard output carries the script's bytes; everything else goes to standard err
 
 import argparse
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.dont_write_bytecode = True  # the source tree stays clean
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from xsession import (HEIGHT, ROW_HEIGHT, ROW_TOP, ROW_X, TITLE, Failure, Processes, click, fail_on_signals,
-    ignore_signals, rows_drawn, run, shoot, start_display, wait_until, window_info, windows_named)
+from xsession import (HEIGHT, ROW_HEIGHT, ROW_TOP, ROW_X, TITLE, Failure, click, missing_tool, rows_drawn, run, session,
+    shoot, start_display, wait_until, window_info, windows_named)
 
 DEADLINE = 60  # seconds for the whole run
 VISIBLE_ROWS = (HEIGHT - 25 - ROW_TOP) // ROW_HEIGHT
@@ -93,31 +91,23 @@ def main():
     parser.add_argument("--screenshot", required=True)
     args = parser.parse_args()
     args.build, args.folder = os.path.abspath(args.build), os.path.abspath(args.folder)
-    for tool in ("Xvfb", "xdotool", "xwininfo", "xwd"):
-        if not shutil.which(tool):
-            tell(f"The demo needs {tool}, which is not installed.")
+    missing = missing_tool(("Xvfb", "xdotool", "xwininfo", "xwd"))
+    if missing:
+        tell(f"The demo needs {missing}, which is not installed.")
+        return 1
+
+    with session("palette-demo-", DEADLINE) as (processes, work):
+        try:
+            script = demo(args, processes, work)
+        except Failure as failure:
+            tell(f"The demo failed: {failure}")
+            tell(processes.tails().rstrip())
             return 1
-
-    fail_on_signals(DEADLINE)
-
-    work = tempfile.mkdtemp(prefix="palette-demo-")
-    processes = Processes(work)
-    status = 1
-    try:
-        script = demo(args, processes, work)
-        tell(f"The palette, after a click on {args.click}: {os.path.relpath(args.screenshot)}")
-        tell(f"The IDE stand-in received {args.click}:")
-        sys.stdout.buffer.write(script)
-        sys.stdout.flush()
-        status = 0
-    except Failure as failure:
-        tell(f"The demo failed: {failure}")
-        tell(processes.tails().rstrip())
-    finally:
-        ignore_signals()
-        processes.stop_all()
-        shutil.rmtree(work, ignore_errors=True)
-    return status
+    tell(f"The palette, after a click on {args.click}: {os.path.relpath(args.screenshot)}")
+    tell(f"The IDE stand-in received {args.click}:")
+    sys.stdout.buffer.write(script)
+    sys.stdout.flush()
+    return 0
 
 
 if __name__ == "__main__":

@@ -15,13 +15,12 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True  # the source tree stays clean
-from xsession import (FACE, HEIGHT, PRESSED, ROW_HEIGHT, ROW_TOP, ROW_X, STEP_DEADLINE, TITLE, WIDTH, Failure,
-    Processes, Shot, background_below, click, die_with_parent, face_shows, fail_on_signals, ignore_signals, row_band,
-    rows_drawn, run, say, shoot, shoot_raw, start_display, wait_until, window_info, windows_named)
+from xsession import (FACE, HEIGHT, PRESSED, ROW_HEIGHT, ROW_TOP, ROW_X, STEP_DEADLINE, TITLE, WIDTH, Failure, Shot,
+    background_below, click, die_with_parent, face_shows, ignore_signals, missing_tool, row_band, rows_drawn, run, say,
+    session, shoot, shoot_raw, start_display, wait_until, window_info, windows_named)
 
 COLLAPSED = 25
 # Tall enough for every fixture row and the one that reload adds, with background under the last.
@@ -445,35 +444,30 @@ def main():
     args.build = os.path.abspath(args.build)
     if args.screenshot:
         args.screenshot = os.path.abspath(args.screenshot)
-    for tool in ("Xvfb", "xdotool", "xwininfo", "xwd", "xclip"):
-        if not shutil.which(tool):
-            say(f"FAIL: {tool} is not installed")
-            return 1
+    missing = missing_tool(("Xvfb", "xdotool", "xwininfo", "xwd", "xclip"))
+    if missing:
+        say(f"FAIL: {missing} is not installed")
+        return 1
 
-    fail_on_signals(OVERALL_DEADLINE)
-
-    work = tempfile.mkdtemp(prefix="palette-e2e-")
-    processes = Processes(work)
-    palette = Palette(args, processes, work)
     started = time.monotonic()
-    status = 1
-    try:
-        palette.run()
-        say(f"PASS in {time.monotonic() - started:.1f} s")
-        status = 0
-    except Failure as failure:
-        say(f"FAIL: {failure}")
-        say(processes.tails().rstrip())
-    finally:
-        ignore_signals()
-        if os.path.exists(palette.opened):
-            with open(palette.opened, "rb") as f:
-                first = f.read().split(b"\0")[0]
-            if first.isdigit():
-                palette.reap_opener(int(first))
-        processes.stop_all()
-        shutil.rmtree(work, ignore_errors=True)
-    return status
+    with session("palette-e2e-", OVERALL_DEADLINE) as (processes, work):
+        palette = Palette(args, processes, work)
+        try:
+            palette.run()
+        except Failure as failure:
+            say(f"FAIL: {failure}")
+            say(processes.tails().rstrip())
+            return 1
+        finally:
+            ignore_signals()
+            # An opener left running by a step that failed goes too.
+            if os.path.exists(palette.opened):
+                with open(palette.opened, "rb") as f:
+                    first = f.read().split(b"\0")[0]
+                if first.isdigit():
+                    palette.reap_opener(int(first))
+    say(f"PASS in {time.monotonic() - started:.1f} s")
+    return 0
 
 
 if __name__ == "__main__":

@@ -4,13 +4,16 @@ screenshots (xwd) read as pixels, with the palette window's geometry and colours
 Every process started through Processes gets SIGKILL from the kernel should the Python process die.
 """
 
+import contextlib
 import ctypes
 import os
 import re
 import select
+import shutil
 import signal
 import struct
 import subprocess
+import tempfile
 import time
 import zlib
 
@@ -105,6 +108,26 @@ def ignore_signals():
     signal.alarm(0)
     for number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
         signal.signal(number, signal.SIG_IGN)
+
+
+def missing_tool(tools):
+    """The first of `tools` that is not installed, or None."""
+    return next((tool for tool in tools if not shutil.which(tool)), None)
+
+
+@contextlib.contextmanager
+def session(prefix, deadline):
+    """A work folder and the processes of one run, as (processes, work). A signal, or `deadline` seconds
+    passing, raises a Failure inside; at the end every process is stopped and the folder removed."""
+    fail_on_signals(deadline)
+    work = tempfile.mkdtemp(prefix=prefix)
+    processes = Processes(work)
+    try:
+        yield processes, work
+    finally:
+        ignore_signals()
+        processes.stop_all()
+        shutil.rmtree(work, ignore_errors=True)
 
 
 def run(argv, env, timeout=10, check=True):

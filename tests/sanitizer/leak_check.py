@@ -16,12 +16,11 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from xsession import (STEP_DEADLINE, TITLE, Failure, Processes, fail_on_signals, ignore_signals, run, say,
-    start_display, wait_until, window_info, windows_named)
+from xsession import (STEP_DEADLINE, TITLE, Failure, missing_tool, run, say, session, start_display, wait_until,
+    window_info, windows_named)
 
 OVERALL_DEADLINE = 240  # seconds: two starts of a sanitized program
 PROBE_LEAK = "leakAnExpression"
@@ -96,25 +95,18 @@ def main():
     args = parser.parse_args()
     args.build = os.path.abspath(args.build)
     args.suppressions = os.path.abspath(args.suppressions)
-    for tool in ("Xvfb", "xdotool", "xwininfo"):
-        if not shutil.which(tool):
-            say(f"FAIL: {tool} is not installed")
+    missing = missing_tool(("Xvfb", "xdotool", "xwininfo"))
+    if missing:
+        say(f"FAIL: {missing} is not installed")
+        return 1
+    with session("leak-check-", OVERALL_DEADLINE) as (processes, work):
+        try:
+            check(args, processes, work)
+        except Failure as failure:
+            say(f"FAIL: {failure}")
             return 1
-    fail_on_signals(OVERALL_DEADLINE)
-    work = tempfile.mkdtemp(prefix="leak-check-")
-    processes = Processes(work)
-    status = 1
-    try:
-        check(args, processes, work)
-        say("PASS")
-        status = 0
-    except Failure as failure:
-        say(f"FAIL: {failure}")
-    finally:
-        ignore_signals()
-        processes.stop_all()
-        shutil.rmtree(work, ignore_errors=True)
-    return status
+    say("PASS")
+    return 0
 
 
 if __name__ == "__main__":
