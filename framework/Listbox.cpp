@@ -76,7 +76,6 @@ const ClassRecord& Listbox::__Lookup()
 
 Listbox::Listbox()
     : m_alignments(1, 0)
-    , m_sortDirections(1, 0)
 {
 }
 
@@ -215,15 +214,8 @@ void Listbox::setColumnAlignment(int32_t column, int32_t alignment)
     Refresh();
 }
 
-int32_t Listbox::ColumnSortDirection(int32_t column) const
+void Listbox::setColumnSortDirection(int32_t, int32_t)
 {
-    return column >= 0 && column < m_columnCount ? m_sortDirections[static_cast<size_t>(column)] : 0;
-}
-
-void Listbox::setColumnSortDirection(int32_t column, int32_t direction)
-{
-    if (column >= 0 && column < m_columnCount)
-        m_sortDirections[static_cast<size_t>(column)] = direction;
 }
 
 void Listbox::setColumnCount(int32_t count)
@@ -233,7 +225,6 @@ void Listbox::setColumnCount(int32_t count)
     for (Row& row : m_rows)
         row.resize(columns);
     m_alignments.resize(columns, 0);
-    m_sortDirections.resize(columns, 0);
     layoutChanged();
 }
 

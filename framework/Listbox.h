@@ -86,8 +86,8 @@ public:
     // 0 default (left), 1 left, 2 centred, 3 right.
     int32_t ColumnAlignment(int32_t column) const;
     void setColumnAlignment(int32_t column, int32_t alignment);
-    // Kept as set: the list has no sorting of its own.
-    int32_t ColumnSortDirection(int32_t column) const;
+    // The list has no sorting of its own, so a column's sort direction steers nothing: it is taken
+    // and not kept.
     void setColumnSortDirection(int32_t column, int32_t direction);
 
     // Settings with an effect on the widget.
@@ -165,7 +165,6 @@ private:
 
     std::vector<Row> m_rows;
     std::vector<int32_t> m_alignments;
-    std::vector<int32_t> m_sortDirections;
     int32_t m_lastIndex = -1;
     int32_t m_listIndex = -1;
     int32_t m_columnCount = 1;

@@ -16,7 +16,6 @@ public:
 
     void Constructor(int32_t size);
 
-    int32_t Size() const { return static_cast<int32_t>(m_bytes.size()); }
     // A read or write that does not lie inside the block raises OutOfBoundsException.
     int32_t Int32Value(int32_t offset) const;
     void setInt32Value(int32_t offset, int32_t value);

@@ -172,16 +172,6 @@ void Window::setMaxHeight(int32_t value)
     applyLimits();
 }
 
-int32_t Window::Left() const
-{
-    return m_widget ? m_widget->x() : 0;
-}
-
-int32_t Window::Top() const
-{
-    return m_widget ? m_widget->y() : 0;
-}
-
 void Window::setFrame(int32_t frame)
 {
     m_frame = frame;

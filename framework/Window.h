@@ -60,8 +60,6 @@ public:
     void setMaxWidth(int32_t value);
     int32_t MaxHeight() const { return m_maxHeight; }
     void setMaxHeight(int32_t value);
-    int32_t Left() const;
-    int32_t Top() const;
 
     // 7 is a global floating window: above every application's windows, a tool window that does not
     // take the keyboard focus from the application in front when it is shown.

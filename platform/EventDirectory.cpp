@@ -38,14 +38,6 @@ static std::optional<std::string> refusalOf(const struct stat& status)
     return std::nullopt;
 }
 
-std::optional<std::string> eventDirectoryRefusal(const std::string& path)
-{
-    struct stat status;
-    if (lstat(path.c_str(), &status) != 0)
-        return std::nullopt;
-    return refusalOf(status);
-}
-
 // Tells each refusal once: a palette that meets it at every front switch or every send would
 // otherwise fill the terminal with the same line.
 static void report(const std::string& path, const std::optional<std::string>& refusal)

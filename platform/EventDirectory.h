@@ -20,7 +20,4 @@ std::string eventDirectoryPath();
 // found safe or missing in between.
 std::optional<std::string> eventDirectory(bool create, std::string* refusal = nullptr);
 
-// Why a folder that exists at `path` may not serve as the event folder, or nothing when it may.
-std::optional<std::string> eventDirectoryRefusal(const std::string& path);
-
 } // namespace fw::platform
