@@ -2,7 +2,6 @@
 
 #include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
-#include "platform/WaitFor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -169,17 +168,6 @@ void AppleEventSend::read()
     }
     const uint32_t status = readBigEndian32({ m_answer, sizeof m_answer });
     m_state = status == 0 ? State::Sent : State::Failed;
-}
-
-bool sendAppleEvent(const AppleEventMessage& message)
-{
-    AppleEventSend send(message);
-    while (!send.finished()) {
-        // With no events asked for, the descriptor is left out and the wait is only for the time.
-        waitFor(send.events() ? send.descriptor() : -1, send.events(), send.nextTry());
-        send.step();
-    }
-    return send.sent();
 }
 
 } // namespace fw::platform

@@ -62,9 +62,6 @@ private:
     size_t m_answered = 0;
 };
 
-// Sends one event and waits for it, blocking: true only when it was sent (AppleEventSend).
-bool sendAppleEvent(const AppleEventMessage& message);
-
 // The send timeout is 60 seconds. Tests shorten it; the program never changes it.
 struct SendTimeoutSeam : Seam<SendTimeoutSeam, std::chrono::milliseconds> { };
 std::chrono::milliseconds sendTimeout();

@@ -3,6 +3,7 @@
 #include "platform/EventDirectory.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
+#include "tests/support/BlockingSend.h"
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 

@@ -1,5 +1,4 @@
 #include "platform/AppleEventMessage.h"
-#include "platform/AppleEventTransport.h"
 #include "platform/BigEndian.h"
 #include "platform/EventDirectory.h"
 #include "platform/EventSocket.h"
@@ -8,6 +7,7 @@
 #include "platform/ProcessManager.h"
 #include "platform/WaitFor.h"
 #include "platform/WriteWhole.h"
+#include "tests/support/BlockingSend.h"
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/StandinProcess.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"

@@ -1,8 +1,8 @@
 #include "tests/support/ScriptReceiver.h"
 
 #include "platform/AppleEventMessage.h"
-#include "platform/AppleEventTransport.h"
 #include "platform/FourCharCode.h"
+#include "tests/support/BlockingSend.h"
 
 #include <fcntl.h>
 #include <unistd.h>
