@@ -60,17 +60,6 @@ std::vector<std::string_view> appleEventPieces(const AppleEventMessage& message,
     return pieces;
 }
 
-std::optional<std::string> encodeAppleEvent(const AppleEventMessage& message)
-{
-    std::optional<std::string> framing = encodeAppleEventFraming(message);
-    if (!framing)
-        return std::nullopt;
-    std::string whole;
-    for (std::string_view piece : appleEventPieces(message, *framing))
-        whole.append(piece);
-    return whole;
-}
-
 std::optional<uint32_t> decodeAppleEventHeader(std::string_view header)
 {
     if (header.size() != appleEventHeaderSize || header.substr(0, 4) != appleEventMagic)

@@ -44,9 +44,6 @@ std::optional<std::string> encodeAppleEventFraming(const AppleEventMessage&);
 // so that a large parameter goes out from its owner's buffer without a copy.
 std::vector<std::string_view> appleEventPieces(const AppleEventMessage&, std::string_view framing);
 
-// The whole message as one string.
-std::optional<std::string> encodeAppleEvent(const AppleEventMessage&);
-
 // The body length that an 8-byte header announces, or nothing when it is not an event's header.
 std::optional<uint32_t> decodeAppleEventHeader(std::string_view header);
 

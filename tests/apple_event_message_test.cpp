@@ -3,6 +3,7 @@
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "tests/support/RunScriptMessage.h"
+#include "tests/support/WholeAppleEvent.h"
 
 #include <gtest/gtest.h>
 

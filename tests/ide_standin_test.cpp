@@ -11,6 +11,7 @@
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/StandinProcess.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
+#include "tests/support/WholeAppleEvent.h"
 
 #include <gtest/gtest.h>
 

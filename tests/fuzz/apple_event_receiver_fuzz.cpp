@@ -7,6 +7,7 @@
 #include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
 #include "platform/standin/StandinServer.h"
+#include "tests/support/WholeAppleEvent.h"
 
 #include <cerrno>
 #include <cstdio>

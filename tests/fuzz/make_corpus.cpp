@@ -5,6 +5,7 @@
 #include "platform/AppleEventMessage.h"
 #include "platform/BigEndian.h"
 #include "platform/FourCharCode.h"
+#include "tests/support/WholeAppleEvent.h"
 
 #include <cstdio>
 #include <filesystem>
