@@ -15,7 +15,6 @@ public:
     }
 
     bool atEnd() const { return m_at >= m_record.size(); }
-    size_t offset() const { return m_at; }
 
     std::string readName()
     {
@@ -85,23 +84,6 @@ void _SetProperties(const Ref<Object>& object, std::string_view record)
         const PropertyValue value = reader.readValue(property->typeCode, name);
         property->set(*object, value);
     }
-}
-
-std::vector<RecordEntry> decodeSettingsRecord(
-    std::string_view record, const std::function<std::string(std::string_view name)>& typeOf)
-{
-    std::vector<RecordEntry> entries;
-    RecordReader reader(record);
-    while (!reader.atEnd()) {
-        const size_t offset = reader.offset();
-        std::string name = reader.readName();
-        const std::string typeCode = typeOf(name);
-        if (typeCode.empty())
-            reader.fail("no type is known for this name", name);
-        PropertyValue value = reader.readValue(typeCode, name);
-        entries.push_back({ std::move(name), std::move(value), offset });
-    }
-    return entries;
 }
 
 } // namespace fw

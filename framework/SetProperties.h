@@ -3,9 +3,6 @@
 #include "framework/ClassRecord.h"
 #include "framework/Object.h"
 
-#include <functional>
-#include <vector>
-
 #include <string_view>
 
 namespace fw {
@@ -17,15 +14,5 @@ namespace fw {
 // object-typed property raises PropertyRecordException naming the property and the offset; entries
 // before the bad one stay applied, and nothing is read past the record's end.
 void _SetProperties(const Ref<Object>& object, std::string_view record);
-
-// One decoded entry, for reading a record without an object (the property's type code is given by
-// `typeOf`, which answers "" for an unknown name).
-struct RecordEntry {
-    std::string name;
-    PropertyValue value;
-    size_t offset; // of the entry's first byte
-};
-std::vector<RecordEntry> decodeSettingsRecord(
-    std::string_view record, const std::function<std::string(std::string_view name)>& typeOf);
 
 } // namespace fw

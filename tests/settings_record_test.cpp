@@ -24,11 +24,11 @@ template <size_t N> std::string bytes(const char (&literal)[N])
 }
 
 // The property types as the framework's classes register them, written out here independently of the
-// records, so that decoding checks the records against the types rather than against themselves.
-std::string typeOf(std::string_view name)
+// records, so that reading checks the records against the types rather than against themselves.
+const std::map<std::string, std::string>& propertyTypes()
 {
-    static const std::map<std::string, std::string, std::less<>> types = [] {
-        std::map<std::string, std::string, std::less<>> t;
+    static const std::map<std::string, std::string> types = [] {
+        std::map<std::string, std::string> t;
         for (auto n : { "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight",
                  "Frame", "MacProcID", "Index", "Left", "Top", "TabPanelIndex", "ColumnCount", "HeadingIndex",
                  "GridLinesHorizontal", "GridLinesVertical", "DefaultRowHeight", "_ScrollWidth",
@@ -50,8 +50,45 @@ std::string typeOf(std::string_view name)
             t[n] = "s";
         return t;
     }();
-    auto found = types.find(name);
-    return found == types.end() ? std::string() : found->second;
+    return types;
+}
+
+// An object with a property of each of those names and types, which writes down every value that a
+// record sets, in the record's order.
+class EntryRecorder : public Object {
+public:
+    static const ClassRecord& __Lookup()
+    {
+        static const ClassRecord& r
+            = ClassRecord::define("test.EntryRecorder", &Object::__Lookup(), {}, [](ClassRecord& c) {
+                  for (const auto& [name, type] : propertyTypes()) {
+                      c.properties.push_back({ name, type,
+                          [name = name](Object& o, const PropertyValue& v) {
+                              static_cast<EntryRecorder&>(o).entries.push_back({ name, v });
+                          },
+                          nullptr });
+                  }
+              });
+        return r;
+    }
+    const ClassRecord& classRecord() const override { return __Lookup(); }
+
+    std::vector<std::pair<std::string, PropertyValue>> entries;
+};
+
+// The entries of a record as _SetProperties reads them.
+std::vector<std::pair<std::string, PropertyValue>> entriesOf(std::string_view record)
+{
+    auto recorder = New<EntryRecorder>();
+    _SetProperties(recorder, record);
+    return recorder->entries;
+}
+
+// The values of a record by name.
+std::map<std::string, PropertyValue> valuesOf(std::string_view record)
+{
+    const auto entries = entriesOf(record);
+    return { entries.begin(), entries.end() };
 }
 
 struct RecordCase {
@@ -73,8 +110,7 @@ TEST(SettingsRecords, EachDecodesFromFirstByteToLast)
     };
     for (const RecordCase& c : cases) {
         EXPECT_EQ(c.bytes.size(), c.length) << c.name;
-        const auto entries = decodeSettingsRecord(c.bytes, typeOf);
-        EXPECT_EQ(entries.size(), c.entries) << c.name;
+        EXPECT_EQ(entriesOf(c.bytes).size(), c.entries) << c.name;
     }
 }
 
@@ -160,9 +196,7 @@ TEST(SettingsRecords, EachIsItsTableByteForByte)
 
 TEST(SettingsRecords, DecodedValuesMatchTheTables)
 {
-    std::map<std::string, PropertyValue> window;
-    for (auto& e : decodeSettingsRecord(SettingsRecords::Window1, typeOf))
-        window[e.name] = e.value;
+    std::map<std::string, PropertyValue> window = valuesOf(SettingsRecords::Window1);
     EXPECT_EQ(std::get<int32_t>(window["Width"]), 130);
     EXPECT_EQ(std::get<int32_t>(window["Height"]), 148);
     EXPECT_EQ(std::get<int32_t>(window["MinHeight"]), 100);
@@ -171,11 +205,8 @@ TEST(SettingsRecords, DecodedValuesMatchTheTables)
     EXPECT_EQ(std::get<String>(window["Title"]).bytes(), "IDE Script");
     EXPECT_FALSE(std::get<bool>(window["Visible"]));
 
-    std::map<std::string, PropertyValue> button2, button3;
-    for (auto& e : decodeSettingsRecord(SettingsRecords::BevelButton2, typeOf))
-        button2[e.name] = e.value;
-    for (auto& e : decodeSettingsRecord(SettingsRecords::BevelButton3, typeOf))
-        button3[e.name] = e.value;
+    std::map<std::string, PropertyValue> button2 = valuesOf(SettingsRecords::BevelButton2);
+    std::map<std::string, PropertyValue> button3 = valuesOf(SettingsRecords::BevelButton3);
     EXPECT_EQ(std::get<int32_t>(button2["Left"]), 106);
     EXPECT_FALSE(std::get<bool>(button2["LockLeft"]));
     EXPECT_TRUE(std::get<bool>(button2["LockRight"]));
