@@ -1,5 +1,7 @@
 #include "framework/String.h"
 
+#include "platform/Utf8.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -22,41 +24,14 @@ struct Character {
 size_t decodeOne(const std::string& bytes, size_t at, Encoding encoding, char32_t& codePoint)
 {
     const auto lead = static_cast<unsigned char>(bytes[at]);
-    if (encoding == Encoding::None || lead < 0x80) {
+    if (encoding == Encoding::None) {
         codePoint = lead;
         return 1;
     }
-    size_t length;
-    char32_t value;
-    char32_t minimum;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2, value = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, value = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, value = lead & 0x07, minimum = 0x10000;
-    } else {
-        codePoint = invalidByteBase + lead;
-        return 1;
-    }
-    if (at + length > bytes.size()) {
-        codePoint = invalidByteBase + lead;
-        return 1;
-    }
-    for (size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            codePoint = invalidByteBase + lead;
-            return 1;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        codePoint = invalidByteBase + lead;
-        return 1;
-    }
-    codePoint = value;
-    return length;
+    if (const size_t length = platform::decodeUtf8(bytes, at, codePoint))
+        return length;
+    codePoint = invalidByteBase + lead;
+    return 1;
 }
 
 char32_t fold(char32_t codePoint)

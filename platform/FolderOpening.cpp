@@ -1,5 +1,7 @@
 #include "platform/FolderOpening.h"
 
+#include "platform/Utf8.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -11,43 +13,6 @@ extern char** environ;
 namespace fw::platform {
 
 namespace {
-
-// Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate, nothing above
-// U+10FFFF.
-bool isValidUtf8(const std::string& bytes)
-{
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<uint8_t>(bytes[i]);
-        size_t length = 0;
-        uint32_t min = 0;
-        uint32_t code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, min = 0x80, code = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, min = 0x800, code = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, min = 0x10000, code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i < length)
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += length;
-    }
-    return true;
-}
 
 bool isUnreserved(char c)
 {

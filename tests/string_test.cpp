@@ -64,6 +64,24 @@ TEST(String, LenAndMidCountCharacters)
     EXPECT_EQ(Mid(invalidUtf8, 1, 1).bytes(), "\xc3");
 }
 
+TEST(String, LenCountsEachByteOfAMalformedSequenceAsOneCharacter)
+{
+    struct Case {
+        const char* bytes;
+        int32_t length;
+    } cases[] = {
+        { "\xf0\x9f\x98\x80", 1 }, // four bytes, valid
+        { "\xc0\xaf", 2 }, // an overlong '/'
+        { "\xed\xa0\x80", 3 }, // a surrogate
+        { "\xf4\x90\x80\x80", 4 }, // above U+10FFFF
+        { "\xe6\x8c", 2 }, // cut short
+        { "\x80\xbf", 2 }, // stray continuations
+        { "\xf8\x88\x80\x80\x80", 5 }, // a five-byte form
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Len(String(std::string(c.bytes), Encoding::UTF8)), c.length) << c.bytes;
+}
+
 TEST(String, ReplaceReplacesTheFirstOccurrenceIgnoringCase)
 {
     struct Case {
