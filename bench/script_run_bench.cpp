@@ -13,6 +13,7 @@
 #include "platform/EventSocket.h"
 #include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
+#include "platform/ReadWhole.h"
 #include "platform/WriteWhole.h"
 
 #include <benchmark/benchmark.h>
@@ -58,15 +59,7 @@ constexpr int socketBuffer = 4 << 20;
 bool readExactly(int fd, char* into, size_t size)
 {
     size_t have = 0;
-    while (have < size) {
-        const ssize_t n = ::read(fd, into + have, size - have);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        have += static_cast<size_t>(n);
-    }
-    return true;
+    return readWhole(fd, into, size, have) && have == size;
 }
 
 // The IDE's end, on a thread of this process, as lean as a receiver can be, so that it weighs as little

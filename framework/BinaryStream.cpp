@@ -1,6 +1,7 @@
 #include "framework/BinaryStream.h"
 
 #include "framework/ClassRecord.h"
+#include "platform/ReadWhole.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -58,41 +59,26 @@ uint64_t BinaryStream::Length() const
 
 namespace {
 
-// Reads up to `count` bytes into `into` from `at` on, the buffer's size being its capacity; how many
-// came. Stops at the end of the file and at an error: what was read is the result.
-size_t readInto(int fd, char* into, size_t at, size_t count)
-{
-    size_t got = at;
-    while (got < count) {
-        const ssize_t n = ::read(fd, into + got, count - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        got += static_cast<size_t>(n);
-    }
-    return got;
-}
-
 // Sets `bytes` to `size` bytes and fills them from `fd`, giving how many came; the String keeps only
 // those. The new bytes are not zero-filled first where the library lets a string grow without that: a
-// script of many megabytes is then written once, by the read.
+// script of many megabytes is then written once, by the read. The read stops at the end of the file
+// and at an error: what came before it is the result.
 size_t growAndRead(std::string& bytes, size_t size, int fd, size_t wanted)
 {
     const size_t had = bytes.size();
+    const size_t end = std::min(size, wanted);
+    size_t got = 0;
 #if defined(__cpp_lib_string_resize_and_overwrite)
-    size_t got = had;
     bytes.resize_and_overwrite(size, [&](char* data, size_t) {
-        got = readInto(fd, data, had, std::min(size, wanted));
-        return got;
+        platform::readWhole(fd, data + had, end - had, got);
+        return had + got;
     });
-    return got;
 #else
     bytes.resize(size);
-    const size_t got = readInto(fd, bytes.data(), had, std::min(size, wanted));
-    bytes.resize(got);
-    return got;
+    platform::readWhole(fd, bytes.data() + had, end - had, got);
+    bytes.resize(had + got);
 #endif
+    return had + got;
 }
 
 } // namespace

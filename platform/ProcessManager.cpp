@@ -1,17 +1,14 @@
 #include "platform/ProcessManager.h"
 
+#include "platform/AtomicReplace.h"
 #include "platform/EventDirectory.h"
 #include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
-#include "platform/WriteWhole.h"
+#include "platform/ReadWhole.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fw::platform {
 
@@ -27,18 +24,7 @@ bool bringToFront(uint32_t creator)
     std::optional<std::string> directory = eventDirectory(true);
     if (!directory)
         return false;
-    std::string temporary = *directory + "/.front-XXXXXX";
-    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (!file.valid())
-        return false;
-    std::string code = fourCCString(creator);
-    bool written = writeWhole(file.get(), code);
-    int closed = ::close(file.release());
-    if (!written || closed != 0 || std::rename(temporary.c_str(), (*directory + "/front").c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return atomicReplace(*directory + "/front", fourCCString(creator));
 }
 
 std::optional<uint32_t> frontCreator()
@@ -55,16 +41,7 @@ std::optional<uint32_t> frontCreator()
     // One byte more than a code, to tell a longer file from one of exactly four bytes.
     char bytes[5];
     size_t have = 0;
-    for (;;) {
-        ssize_t got = ::read(file.get(), bytes + have, sizeof bytes - have);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0 || (have += static_cast<size_t>(got)) == sizeof bytes)
-            break;
-    }
-    if (have != 4)
+    if (!readWhole(file.get(), bytes, sizeof bytes, have) || have != 4)
         return std::nullopt;
     return fourCC(std::string_view(bytes, 4));
 }

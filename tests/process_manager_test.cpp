@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace fw::platform;
 using namespace std::string_literals;
@@ -52,6 +53,19 @@ TEST_F(ProcessManager, BringToFrontFailsInARefusedDirectory)
     ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0720), 0);
     EXPECT_FALSE(bringToFront(fourCC("RBv2")));
     EXPECT_EQ(readFile(frontPath()), "<missing>");
+}
+
+TEST_F(ProcessManager, BringToFrontOverAFolderFailsAndLeavesNoTemporaryFile)
+{
+    ASSERT_TRUE(eventDirectory(true));
+    ASSERT_EQ(mkdir(frontPath().c_str(), 0700), 0);
+    ASSERT_TRUE(writeFile(frontPath() + "/inside", "kept"));
+    EXPECT_FALSE(bringToFront(fourCC("RBv2")));
+    EXPECT_EQ(readFile(frontPath() + "/inside"), "kept");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_runtime.eventDirectory()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string> { "front" });
 }
 
 TEST_F(ProcessManager, FrontProcessCarriesTheCreatorIntoTheInformationRecord)

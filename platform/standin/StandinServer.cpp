@@ -1,6 +1,7 @@
 #include "platform/standin/StandinServer.h"
 
 #include "platform/AppleEventMessage.h"
+#include "platform/AtomicReplace.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
@@ -275,19 +276,10 @@ bool StandinServer::writeOut(std::string_view script)
     return writeWhole(m_output.valid() ? m_output.get() : STDOUT_FILENO, script);
 }
 
-// Each script goes to a hidden temporary name first and is renamed to its number once complete, so a
-// reader of the directory never sees half a script. Numbers that are taken already are skipped.
+// Each script goes to the first number that is not taken yet, whole, so a reader of the directory
+// never sees half a script.
 bool StandinServer::record(std::string_view script)
 {
-    std::string temporary = m_options.recordDirectory + "/.incoming-XXXXXX";
-    FileDescriptor file(mkostemp(temporary.data(), O_CLOEXEC));
-    if (!file.valid())
-        return false;
-    bool written = writeWhole(file.get(), script);
-    if (::close(file.release()) != 0 || !written) {
-        unlink(temporary.c_str());
-        return false;
-    }
     for (;; ++m_nextRecord) {
         char name[16];
         std::snprintf(name, sizeof name, "/%06u", m_nextRecord);
@@ -295,10 +287,8 @@ bool StandinServer::record(std::string_view script)
         struct stat status;
         if (lstat(path.c_str(), &status) == 0)
             continue;
-        if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-            unlink(temporary.c_str());
+        if (!atomicReplace(path, script))
             return false;
-        }
         ++m_nextRecord;
         return true;
     }
