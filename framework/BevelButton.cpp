@@ -56,10 +56,4 @@ qt::ControlWidget* BevelButton::createWidget(qt::WindowWidget& parent)
     return new qt::BevelButtonWidget(*this, parent);
 }
 
-void BevelButton::Push()
-{
-    Ref<BevelButton> protector(this);
-    Event_Action();
-}
-
 } // namespace fw

@@ -41,9 +41,6 @@ public:
     Ref<Picture> Icon() const;
     void setIcon(Ref<Picture> picture);
 
-    // Presses the button as a click does: for keyboard use and for tests.
-    void Push();
-
 protected:
     qt::ControlWidget* createWidget(qt::WindowWidget& parent) override;
 

@@ -1,6 +1,7 @@
 #include "tests/support/After.h"
 #include "tests/support/AsOrdinaryUser.h"
 #include "tests/support/Captions.h"
+#include "tests/support/Mouse.h"
 #include "tests/support/OpenerRecorder.h"
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/ScriptFolder.h"
@@ -313,11 +314,11 @@ TEST_F(Scripts, TheFolderButtonOpensTheScriptFolderWhileItExists)
 {
     OpenerRecorder opener;
     open();
-    window->BevelButton3()->Push();
+    clickButton(window->BevelButton3());
     EXPECT_EQ(opener.paths, std::vector<std::string> { folder.path() });
 
     std::filesystem::remove_all(folder.path());
-    window->BevelButton3()->Push();
+    clickButton(window->BevelButton3());
     window->OpenDir();
     EXPECT_EQ(opener.paths.size(), 1u);
     EXPECT_TRUE(messages.texts.empty());

@@ -101,7 +101,7 @@ TEST_F(WindowHandlers, APressCollapsesAbove25AndRestoresAtOrBelowIt)
         window->MeHeight = 148;
         window->setHeight(c.height);
         list->setVisible(c.listBefore);
-        window->BevelButton2()->Push();
+        clickButton(window->BevelButton2());
         EXPECT_EQ(window->Height(), c.heightAfter);
         EXPECT_EQ(window->widget()->height(), c.heightAfter);
         EXPECT_EQ(window->MeHeight, c.meHeightAfter);
@@ -117,7 +117,7 @@ TEST_F(WindowHandlers, TwoPressesCollapseToTheButtonsAndRestoreTheList)
     const QPoint place = window->widget()->pos();
     ASSERT_EQ(pixels::at(face(), lineX, lineY), headingLine);
 
-    window->BevelButton2()->Push();
+    clickButton(window->BevelButton2());
     settle();
     EXPECT_EQ(window->MeHeight, 148);
     EXPECT_EQ(window->Height(), 25);
@@ -131,12 +131,7 @@ TEST_F(WindowHandlers, TwoPressesCollapseToTheButtonsAndRestoreTheList)
         EXPECT_EQ(button->widget()->geometry().top(), 2) << button->Name.bytes();
         EXPECT_EQ(button->widget()->geometry().bottom(), 21) << button->Name.bytes();
     }
-    QWidget* restore = window->BevelButton2()->widget();
-    for (QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-        QMouseEvent event(type, QPointF(10, 10), restore->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(restore, &event);
-    }
+    clickButton(window->BevelButton2());
     settle();
     EXPECT_EQ(window->Height(), 148);
     EXPECT_EQ(window->MeHeight, 148);
@@ -152,10 +147,10 @@ TEST_F(WindowHandlers, ACollapseKeepsTheHeightTheUserGave)
     open();
     userResize(130, 200);
     ASSERT_EQ(window->Height(), 200);
-    window->BevelButton2()->Push();
+    clickButton(window->BevelButton2());
     EXPECT_EQ(window->MeHeight, 200);
     EXPECT_EQ(window->Height(), 25);
-    window->BevelButton2()->Push();
+    clickButton(window->BevelButton2());
     settle();
     EXPECT_EQ(window->Height(), 200);
     EXPECT_EQ(window->widget()->height(), 200);
@@ -166,7 +161,7 @@ TEST_F(WindowHandlers, ACollapseKeepsTheHeightTheUserGave)
 TEST_F(WindowHandlers, AUserResizeOfACollapsedWindowShowsTheListAndKeepsMeHeight)
 {
     open();
-    window->BevelButton2()->Push();
+    clickButton(window->BevelButton2());
     settle();
     ASSERT_FALSE(listShown());
     userResize(130, 26);
@@ -177,7 +172,7 @@ TEST_F(WindowHandlers, AUserResizeOfACollapsedWindowShowsTheListAndKeepsMeHeight
     EXPECT_EQ(pixels::at(face(), lineX, lineY), headingLine);
     EXPECT_EQ(window->MeHeight, 148);
     // Expanded again: the next press collapses and keeps the new height.
-    window->BevelButton2()->Push();
+    clickButton(window->BevelButton2());
     EXPECT_EQ(window->MeHeight, 60);
     EXPECT_EQ(window->Height(), 25);
     EXPECT_FALSE(listShown());
@@ -201,7 +196,7 @@ TEST_F(WindowHandlers, AResizeAtOrBelow25LeavesTheListAsItWas)
         SCOPED_TRACE(c.name);
         window->setHeight(c.height);
         if (c.collapse)
-            window->BevelButton2()->Push();
+            clickButton(window->BevelButton2());
         settle();
         ASSERT_EQ(listShown(), c.list);
         width += 10;
@@ -278,11 +273,11 @@ TEST_F(WindowHandlers, ReloadReadsTheFolderAnew)
     std::filesystem::remove(folder.pathOf("Alpha.rbs"));
     folder.write("Gamma.rbs");
     folder.write("notes.txt");
-    window->BevelButton1()->Push();
+    clickButton(window->BevelButton1());
     EXPECT_EQ(captions(list), (std::vector<std::string> { "Beta", "Gamma" }));
     EXPECT_FALSE(list->CellTag(0, 0).objectValue() == oldBeta) << "each reading makes new cells";
 
-    window->BevelButton1()->Push();
+    clickButton(window->BevelButton1());
     EXPECT_EQ(captions(list), (std::vector<std::string> { "Beta", "Gamma" })) << "no row twice";
     EXPECT_TRUE(messages.texts.empty());
 }

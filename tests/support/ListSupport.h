@@ -9,6 +9,7 @@
 #include "list/ButtonsCell.h"
 #include "list/CustomListboxCell.h"
 #include "tests/support/EventLoop.h"
+#include "tests/support/Mouse.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -23,15 +24,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// A left-button press at x, y of the widget, as the user makes it.
-inline void press(QWidget* widget, int x, int y)
-{
-    const QPointF at(x, y);
-    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-        Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
 
 // The regions of the paint events that a widget receives.
 class PaintRecorder : public QObject {
