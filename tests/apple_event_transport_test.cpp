@@ -4,11 +4,13 @@
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "tests/support/BlockingSend.h"
+#include "tests/support/Patience.h"
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <poll.h>
@@ -31,14 +33,13 @@ class ReceiverThread {
 public:
     using Behaviour = std::function<void(AppleEventConnection&)>;
 
-    explicit ReceiverThread(Behaviour behaviour, std::chrono::milliseconds acceptWithin = 10s)
+    explicit ReceiverThread(Behaviour behaviour)
         : m_receiver(AppleEventReceiver::listen(ide))
     {
         if (!m_receiver)
             return;
-        m_thread = std::thread([this, acceptWithin, behaviour = std::move(behaviour)] {
-            std::unique_ptr<AppleEventConnection> connection
-                = m_receiver->accept(deadlineAfter(acceptWithin));
+        m_thread = std::thread([this, behaviour = std::move(behaviour)] {
+            std::unique_ptr<AppleEventConnection> connection = m_receiver->accept(deadlineAfter(patience));
             m_accepted = connection != nullptr;
             if (connection)
                 behaviour(*connection);
@@ -68,7 +69,7 @@ private:
 ReceiverThread::Behaviour answering(int32_t status, std::string* body = nullptr)
 {
     return [status, body](AppleEventConnection& connection) {
-        if (connection.readMessage(deadlineAfter(10s)) != AppleEventConnection::ReadResult::Message)
+        if (connection.readMessage(deadlineAfter(patience)) != AppleEventConnection::ReadResult::Message)
             return;
         if (body)
             *body = connection.takeBody();
@@ -148,12 +149,18 @@ TEST_F(Transport, NoReceiverIsAFailedSend)
 
 TEST_F(Transport, RefusedDirectoryGetsNothing)
 {
-    ReceiverThread receiver(answering(0), 300ms);
+    // The receiver takes one connection: once the directory is mended, the next send's.
+    std::string body;
+    ReceiverThread receiver(answering(0, &body));
     ASSERT_TRUE(receiver.listening());
     ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0770), 0);
-    EXPECT_FALSE(sendAppleEvent(runScript("x")));
-    chmod(m_runtime.eventDirectory().c_str(), 0700);
-    EXPECT_FALSE(receiver.accepted());
+    EXPECT_FALSE(sendAppleEvent(runScript("refused")));
+    ASSERT_EQ(chmod(m_runtime.eventDirectory().c_str(), 0700), 0);
+    EXPECT_TRUE(sendAppleEvent(runScript("mended")));
+    ASSERT_TRUE(receiver.accepted());
+    std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
+    ASSERT_TRUE(message && message->parameters.size() == 1);
+    EXPECT_EQ(message->parameters[0].data, "mended") << "the first connection the receiver took";
 }
 
 TEST_F(Transport, NonZeroStatusIsAFailedSend)
@@ -165,13 +172,15 @@ TEST_F(Transport, NonZeroStatusIsAFailedSend)
     }
 }
 
+// The receivers below hold the connection until the sender is done: a send that did not give up at its
+// own deadline would end only when they let go, twice the wait that the tests allow it.
 TEST_F(Transport, NoAnswerTimesOut)
 {
     std::promise<void> senderDone;
     std::shared_future<void> done = senderDone.get_future().share();
     ReceiverThread receiver([done](AppleEventConnection& connection) {
-        connection.readMessage(deadlineAfter(10s));
-        done.wait_for(10s);
+        connection.readMessage(deadlineAfter(patience));
+        done.wait_for(2 * patience);
     });
     SendTimeoutSeam::Scoped timeout(300ms);
     auto start = std::chrono::steady_clock::now();
@@ -179,7 +188,7 @@ TEST_F(Transport, NoAnswerTimesOut)
     auto took = std::chrono::steady_clock::now() - start;
     senderDone.set_value();
     EXPECT_GE(took, 300ms);
-    EXPECT_LT(took, 5s) << "the send must give up at its deadline";
+    EXPECT_LT(took, patience) << "the send must give up at its deadline";
 }
 
 TEST_F(Transport, StalledReaderTimesOutMidMessage)
@@ -187,31 +196,48 @@ TEST_F(Transport, StalledReaderTimesOutMidMessage)
     // The receiver takes nothing, so a large script cannot all be written.
     std::promise<void> senderDone;
     std::shared_future<void> done = senderDone.get_future().share();
-    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
+    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(2 * patience); });
     SendTimeoutSeam::Scoped timeout(300ms);
     std::string script(32 << 20, 's');
     auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(sendAppleEvent(runScript(script)));
     auto took = std::chrono::steady_clock::now() - start;
     senderDone.set_value();
-    EXPECT_LT(took, 5s);
+    EXPECT_LT(took, patience) << "the send must give up at its deadline";
 }
 
 TEST_F(Transport, ASendNeverBlocksItsCaller)
 {
-    // The receiver takes nothing, so most of a large script waits to be written.
-    std::promise<void> senderDone;
-    std::shared_future<void> done = senderDone.get_future().share();
-    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(10s); });
-    SendTimeoutSeam::Scoped timeout(300ms);
+    // The receiver reads nothing until the step has returned, so most of a large script waits to be
+    // written. A send that waited for room would be let go only by the receiver giving up and reading.
+    std::promise<void> stepped;
+    std::shared_future<void> returned = stepped.get_future().share();
+    std::atomic<bool> readToLetItGo = false;
+    ReceiverThread receiver([returned, &readToLetItGo](AppleEventConnection& connection) {
+        if (returned.wait_for(patience) == std::future_status::ready)
+            return;
+        readToLetItGo = true;
+        connection.readMessage(deadlineAfter(patience));
+    });
     const std::string script(32 << 20, 's');
-    auto start = std::chrono::steady_clock::now();
     AppleEventSend send(runScript(script));
     send.step();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 200ms);
+    stepped.set_value();
+    receiver.join();
+    EXPECT_FALSE(readToLetItGo) << "the send waited for the receiver to read";
     EXPECT_EQ(send.state(), AppleEventSend::State::Writing);
     EXPECT_EQ(send.events(), POLLOUT);
     EXPECT_EQ(send.nextTry(), send.deadline());
+}
+
+TEST_F(Transport, AStepAtTheDeadlineFailsAnUnfinishedSend)
+{
+    std::promise<void> senderDone;
+    std::shared_future<void> done = senderDone.get_future().share();
+    ReceiverThread receiver([done](AppleEventConnection&) { done.wait_for(2 * patience); });
+    SendTimeoutSeam::Scoped timeout(300ms);
+    const std::string script(32 << 20, 's');
+    AppleEventSend send(runScript(script));
     std::this_thread::sleep_until(send.deadline());
     send.step();
     EXPECT_EQ(send.state(), AppleEventSend::State::Failed);
@@ -246,7 +272,7 @@ TEST_F(Transport, ReceiverThatClosesEarlyIsAFailedSend)
             EXPECT_FALSE(sendAppleEvent(runScript(*script))) << script->size();
         }
         ReceiverThread silent(
-            [](AppleEventConnection& connection) { connection.readMessage(deadlineAfter(10s)); });
+            [](AppleEventConnection& connection) { connection.readMessage(deadlineAfter(patience)); });
         ASSERT_TRUE(silent.listening());
         EXPECT_FALSE(sendAppleEvent(runScript(*script))) << script->size();
     }
@@ -264,7 +290,7 @@ TEST_F(Transport, ReceiverDropsAStalledClientAtItsDeadline)
     const std::string partial = "AEVT\0\0\0\x64"
                                 "abc"s;
     ASSERT_EQ(::write(client, partial.data(), partial.size()), ssize_t(partial.size()));
-    std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(5s));
+    std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(patience));
     ASSERT_TRUE(connection);
     EXPECT_EQ(connection->readMessage(deadlineAfter(100ms)), AppleEventConnection::ReadResult::TimedOut);
     EXPECT_TRUE(connection->body().empty());
@@ -304,9 +330,9 @@ TEST_F(Transport, ReceiverTellsWhatItRead)
         ASSERT_EQ(::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
         ASSERT_EQ(::write(client, c.bytes.data(), c.bytes.size()), ssize_t(c.bytes.size()));
         ::shutdown(client, SHUT_WR);
-        std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(5s));
+        std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(patience));
         ASSERT_TRUE(connection);
-        EXPECT_EQ(connection->readMessage(deadlineAfter(5s)), c.result) << c.name;
+        EXPECT_EQ(connection->readMessage(deadlineAfter(patience)), c.result) << c.name;
         if (c.result == AppleEventConnection::ReadResult::Message) {
             EXPECT_EQ(connection->body(), "ok");
         }
