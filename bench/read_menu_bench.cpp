@@ -4,9 +4,9 @@
 
 #include "bench/support/Palette.h"
 #include "bench/support/Summary.h"
-#include "bench/support/TemporaryFolder.h"
 #include "framework/RegExOptions.h"
 #include "list/CustomCellListbox.h"
+#include "tests/support/TemporaryFolder.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 8
 #include <pcre2.h>
@@ -45,7 +45,7 @@ struct ItemFolder {
         }
         scripts = (count + 9) / 10;
     }
-    TemporaryFolder folder;
+    TemporaryFolder folder { "ide-script-bench" };
     int scripts = 0;
 };
 

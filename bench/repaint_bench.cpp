@@ -5,11 +5,11 @@
 
 #include "bench/support/Palette.h"
 #include "bench/support/Summary.h"
-#include "bench/support/TemporaryFolder.h"
 #include "framework/Graphics.h"
 #include "framework/qt/ControlWidget.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomCellListbox.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,6 @@
 #include "bench/support/ProcessReport.h"
 #include "bench/support/RunProgram.h"
 #include "bench/support/Summary.h"
-#include "bench/support/TemporaryFolder.h"
 #include "platform/AppleEventMessage.h"
 #include "platform/BigEndian.h"
 #include "platform/EventSocket.h"
@@ -15,6 +14,7 @@
 #include "platform/FourCharCode.h"
 #include "platform/ReadWhole.h"
 #include "platform/WriteWhole.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -141,7 +141,7 @@ private:
         (void)writeWhole(client, { status, sizeof status });
     }
 
-    TemporaryFolder m_runtime;
+    TemporaryFolder m_runtime { "ide-script-bench" };
     FileDescriptor m_wakeRead;
     FileDescriptor m_wakeWrite;
     FileDescriptor m_listening;

@@ -5,9 +5,9 @@
 #include "bench/support/ProcessReport.h"
 #include "bench/support/RunProgram.h"
 #include "bench/support/Summary.h"
-#include "bench/support/TemporaryFolder.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -85,7 +85,7 @@ public:
     bool ready = false;
 
 private:
-    TemporaryFolder m_folder;
+    TemporaryFolder m_folder { "ide-script-bench" };
 };
 
 // Each iteration starts both programs, in turns, so that a slow moment of the machine falls on both.

@@ -1,9 +1,9 @@
 #include "bench/support/Palette.h"
 
 #include "app/Program.h"
-#include "bench/support/TemporaryFolder.h"
 #include "framework/Application.h"
 #include "framework/MsgBox.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <QCoreApplication>
 
@@ -30,7 +30,7 @@ fw::Ref<Window1> palette()
     if (!held()) {
         static fw::MsgBoxSeam::Scoped boxes(
             [](const fw::String& text) { messageBoxes().push_back(text.bytes()); });
-        static TemporaryFolder emptyFolder;
+        static TemporaryFolder emptyFolder("ide-script-bench");
         ApplicationFolder folder(emptyFolder.path());
         fw::RuntimeInit();
         Program::initialize();

@@ -28,6 +28,12 @@ TemporaryFolder::~TemporaryFolder()
     fs::remove_all(m_path, ignored);
 }
 
+void TemporaryFolder::write(const std::string& name, const std::string& bytes) const
+{
+    if (!writeFile(pathOf(name), bytes))
+        throw std::runtime_error("cannot write " + pathOf(name));
+}
+
 bool writeFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -3,7 +3,7 @@
 #include <string>
 
 // A fresh, empty folder under the system's temporary folder for as long as it lives; it and all in it
-// go at the end, even where a test took the owner's rights away.
+// go at the end, even where a test took the owner's rights away. Tests and benchmarks share it.
 class TemporaryFolder {
 public:
     // The folder's name starts with the prefix, so that a left-over one tells whose it was.
@@ -14,6 +14,8 @@ public:
 
     const std::string& path() const { return m_path; }
     std::string pathOf(const std::string& name) const { return m_path + "/" + name; }
+    // Writes a file of exactly these bytes in the folder; throws when it cannot.
+    void write(const std::string& name, const std::string& bytes = {}) const;
 
 private:
     std::string m_path;
