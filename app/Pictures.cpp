@@ -10,6 +10,12 @@ PictureCache CloseMASK::_permapic;
 PictureCache folder::_permapic;
 PictureCache folderMASK::_permapic;
 
+std::array<PictureCache*, 6> pictureCaches()
+{
+    return { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic, &CloseMASK::_permapic,
+        &folder::_permapic, &folderMASK::_permapic };
+}
+
 void PictureCache::__Exit()
 {
     picture = nullptr;

@@ -2,6 +2,8 @@
 
 #include "framework/Picture.h"
 
+#include <array>
+
 // The six project pictures: three button icons, each with its mask. Each getter loads its picture
 // from the application's resource fork at its first successful call and keeps it in its own static
 // cache, `Reload::_permapic` and so on, until the program's finalisation calls that cache's
@@ -32,6 +34,10 @@ struct folder {
 struct folderMASK {
     static PictureCache _permapic;
 };
+
+// The six caches, in the order the program's finalisation releases them: `Reload`, `ReloadMASK`,
+// `Close`, `CloseMASK`, `folder`, `folderMASK`.
+std::array<PictureCache*, 6> pictureCaches();
 
 // The icons, with their masks applied; nil when neither the icon nor its mask is found.
 fw::Ref<fw::Picture> Reload();

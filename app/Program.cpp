@@ -104,12 +104,8 @@ void _MakeDefaultView()
 
 void finalize()
 {
-    Reload::_permapic.__Exit();
-    ReloadMASK::_permapic.__Exit();
-    Close::_permapic.__Exit();
-    CloseMASK::_permapic.__Exit();
-    folder::_permapic.__Exit();
-    folderMASK::_permapic.__Exit();
+    for (PictureCache* cache : pictureCaches())
+        cache->__Exit();
     // The framework's window lists; its run-time type-information maps live as long as the process,
     // since every class's lookup refers to its record.
     fw::_ReleaseWindowLists();

@@ -20,12 +20,8 @@ using Getter = Ref<Picture> (*)();
 
 void releaseAll()
 {
-    Reload::_permapic.__Exit();
-    ReloadMASK::_permapic.__Exit();
-    Close::_permapic.__Exit();
-    CloseMASK::_permapic.__Exit();
-    folder::_permapic.__Exit();
-    folderMASK::_permapic.__Exit();
+    for (PictureCache* cache : pictureCaches())
+        cache->__Exit();
 }
 
 // A 4 x 4 red icon, and a mask that hides its top-left pixel.
@@ -172,8 +168,7 @@ TEST_F(PicturesTest, WithoutAResourceForkEveryGetterRaisesAndCachesNothing)
     ScopedResourceFork none(nullptr);
     for (Getter getter : { Reload, ReloadMASK, Close, CloseMASK, folder, folderMASK })
         EXPECT_THROW(getter(), NilObjectException);
-    for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
-             &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
+    for (PictureCache* cache : pictureCaches())
         EXPECT_TRUE(cache->picture.isNil());
 }
 
@@ -188,8 +183,7 @@ TEST_F(PicturesTest, AfterTheExitsAllSixCachesAreNilAndThePicturesGo)
     held.clear();
     EXPECT_EQ(loaded->refCount(), 1);
     releaseAll();
-    for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
-             &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
+    for (PictureCache* cache : pictureCaches())
         EXPECT_TRUE(cache->picture.isNil());
     // Releasing empty caches does no harm.
     releaseAll();

@@ -24,8 +24,7 @@ protected:
     {
         fw::_ReleaseWindowLists();
         MenuBar1::_implicitInstance.__Exit();
-        for (PictureCache* cache : { &Reload::_permapic, &ReloadMASK::_permapic, &Close::_permapic,
-                 &CloseMASK::_permapic, &folder::_permapic, &folderMASK::_permapic })
+        for (PictureCache* cache : pictureCaches())
             cache->__Exit();
         fw::Runtime::resetForTesting();
         fw::platform::resetEventHandlersForTesting();
