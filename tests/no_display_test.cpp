@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
 namespace {
-
-std::string programPath()
-{
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
-    return (self.parent_path().parent_path() / "ide-script").string();
-}
 
 struct Start {
     const char* what;
@@ -34,7 +27,7 @@ TEST(FatalStart, IsReportedAsItsCauseWithAStatus)
     for (const Start& start : starts) {
         SCOPED_TRACE(start.what);
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(start.environment)
-            + " '" + programPath() + "' 2>&1 >/dev/null";
+            + " '" IDE_SCRIPT "' 2>&1 >/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
         ASSERT_NE(pipe, nullptr);
         std::string output;

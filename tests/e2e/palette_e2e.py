@@ -3,7 +3,7 @@
 ide-standin, driven with xdotool and checked through xwininfo, screenshots (xwd) and the scripts that
 the stand-in records.
 
-Usage: palette_e2e.py --build BUILD_DIR [--screenshot FILE]
+Usage: palette_e2e.py --ide-script PROGRAM --ide-standin PROGRAM [--screenshot FILE]
 
 Every process it starts (Xvfb, ide-standin, ide-script, xdotool and the like, the stand-in opener) is
 ended on success, failure and timeout; each also gets SIGKILL from the kernel should this script die.
@@ -139,7 +139,7 @@ class Palette:
         self.env = None
 
     def standin_tool(self, *arguments):
-        return [os.path.join(self.args.build, "ide-standin"), *arguments]
+        return [self.args.ide_standin, *arguments]
 
     def step(self, text):
         say(f"-- {text}")
@@ -189,7 +189,7 @@ class Palette:
         say(f"display {env['DISPLAY']}, work folder {self.work}")
 
         self.step("a fresh folder with the program and its fixture scripts")
-        make_folder(self.folder, os.path.join(self.args.build, "ide-script"))
+        make_folder(self.folder, self.args.ide_script)
         rows = len(FIXTURES)
 
         self.step("the stand-in IDE listens and is brought to the front")
@@ -438,10 +438,12 @@ class Palette:
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", required=True, help="the build folder with ide-script and ide-standin")
+    parser.add_argument("--ide-script", required=True, help="the palette program to test")
+    parser.add_argument("--ide-standin", required=True, help="the IDE stand-in to run beside it")
     parser.add_argument("--screenshot", help="also save the palette's window as a PNG file here")
     args = parser.parse_args()
-    args.build = os.path.abspath(args.build)
+    args.ide_script = os.path.abspath(args.ide_script)
+    args.ide_standin = os.path.abspath(args.ide_standin)
     if args.screenshot:
         args.screenshot = os.path.abspath(args.screenshot)
     missing = missing_tool(("Xvfb", "xdotool", "xwininfo", "xwd", "xclip"))

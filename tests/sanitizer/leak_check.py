@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Leak checking of the real program on a virtual X display, for the sanitizer stage.
 
-Usage: leak_check.py --build ASAN_BUILD_DIR --suppressions FILE
+Usage: leak_check.py --ide-script PROGRAM --ide-standin PROGRAM --leak-probe PROGRAM --suppressions FILE
 
 Under LeakSanitizer with the suppressions FILE, two runs on Xvfb, each shown by the IDE coming to the
 front and ended with Ctrl+Q, as a user ends it:
@@ -31,13 +31,14 @@ def leak_blocks(log):
     return re.findall(r"^(?:Direct|Indirect) leak of .*?(?=^\s*$|\Z)", log, re.M | re.S)
 
 
-def run_until_quit(processes, env, build, work, program):
-    """Starts a copy of `program` from a folder of its own, waits for its window, quits it with Ctrl+Q;
-    its exit status and what it wrote."""
+def run_until_quit(processes, env, path, work):
+    """Starts a copy of the program at `path` from a folder of its own, waits for its window, quits it
+    with Ctrl+Q; its exit status and what it wrote."""
+    program = os.path.basename(path)
     folder = os.path.join(work, program + " folder")
     os.mkdir(folder)
     copy = os.path.join(folder, program)
-    shutil.copy2(os.path.join(build, program), copy)
+    shutil.copy2(path, copy)
     app = processes.start(program, [copy], env, cwd=work)
 
     def shown():
@@ -70,15 +71,15 @@ def check(args, processes, work):
     env["LSAN_OPTIONS"] = f"suppressions={args.suppressions}"
     env["DISPLAY"] = start_display(processes, env)
     env["QT_QPA_PLATFORM"] = "xcb"
-    run([os.path.join(args.build, "ide-standin"), "front"], env)
+    run([args.ide_standin, "front"], env)
 
     say("-- the real program, quit with Ctrl+Q, exits 0 without a leak report")
-    status, log = run_until_quit(processes, env, args.build, work, "ide-script")
+    status, log = run_until_quit(processes, env, args.ide_script, work)
     if status != 0 or "LeakSanitizer" in log:
         raise Failure(f"ide-script quit with status {status}: {log[-6000:]}")
 
     say(f"-- the program with one object of ours leaked is reported, and only for that")
-    status, log = run_until_quit(processes, env, args.build, work, "leak_probe")
+    status, log = run_until_quit(processes, env, args.leak_probe, work)
     blocks = leak_blocks(log)
     if status == 0 or "ERROR: LeakSanitizer: detected memory leaks" not in log or not blocks:
         raise Failure(f"the leak of ours went unreported (status {status}): {log[-6000:]}")
@@ -90,10 +91,13 @@ def check(args, processes, work):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", required=True, help="the sanitized build folder")
+    parser.add_argument("--ide-script", required=True, help="the sanitized palette program")
+    parser.add_argument("--ide-standin", required=True, help="the IDE stand-in that brings the IDE to the front")
+    parser.add_argument("--leak-probe", required=True, help="the sanitized palette with one leak of ours")
     parser.add_argument("--suppressions", required=True, help="the LeakSanitizer suppressions file")
     args = parser.parse_args()
-    args.build = os.path.abspath(args.build)
+    args.ide_script, args.ide_standin, args.leak_probe = (os.path.abspath(path) for path in
+        (args.ide_script, args.ide_standin, args.leak_probe))
     args.suppressions = os.path.abspath(args.suppressions)
     missing = missing_tool(("Xvfb", "xdotool", "xwininfo"))
     if missing:

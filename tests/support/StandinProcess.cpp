@@ -3,7 +3,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -13,8 +12,7 @@ extern char** environ;
 
 std::string standinPath()
 {
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe");
-    return (self.parent_path().parent_path() / "ide-standin").string();
+    return IDE_STANDIN;
 }
 
 StandinProcess::StandinProcess(std::vector<std::string> arguments)

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-// The built ide-standin, which lies beside the test programs' folder.
+// The ide-standin that this build made.
 std::string standinPath();
 
 // One run of ide-standin with its standard output and error collected as they come, so that a large
