@@ -27,6 +27,7 @@
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace {
@@ -58,17 +59,22 @@ int windowHeight(bool allRowsShow, const fw::Ref<Window1>& window, const fw::Ref
     return margins + list->DefaultRowHeight() * (rowCount + 1);
 }
 
+// The caption of the folder's i-th script; the folder lists its items in the order of their names.
+std::string captionOf(int i)
+{
+    char caption[32];
+    std::snprintf(caption, sizeof caption, "Script %03d", i);
+    return caption;
+}
+
 // The list filled by ReadMenu from a folder of 100 scripts, its cells then swapped for counting ones.
 fw::Ref<CustomCellListbox> filledList(bool allRowsShow)
 {
     static TemporaryFolder folder("ide-script-repaint");
     static bool written = false;
     if (!written) {
-        for (int i = 0; i < rowCount; ++i) {
-            char name[32];
-            std::snprintf(name, sizeof name, "Script %03d.rbs", i);
-            folder.write(name);
-        }
+        for (int i = 0; i < rowCount; ++i)
+            folder.write(captionOf(i) + ".rbs");
         written = true;
     }
     fw::Ref<Window1> window = bench::palette();
@@ -77,10 +83,8 @@ fw::Ref<CustomCellListbox> filledList(bool allRowsShow)
         list->DeleteAllRows();
         bench::ApplicationFolder programFolder(folder.path());
         window->ReadMenu(list);
-        for (int row = 0; row < list->ListCount(); ++row) {
-            fw::Ref<ButtonsCell> made = fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue());
-            list->customCell(row, 0, fw::New<CountingCell>(made->captions().front(), list));
-        }
+        for (int row = 0; row < list->ListCount(); ++row)
+            list->customCell(row, 0, fw::New<CountingCell>(fw::String(captionOf(row)), list));
     }
     window->setHeight(windowHeight(allRowsShow, window, list));
     bench::settle();
@@ -102,11 +106,8 @@ public:
         : m_rowHeight(list->DefaultRowHeight())
         , m_heading(list->HasHeading() ? m_rowHeight : 0)
     {
-        for (int row = 0; row < list->ListCount(); ++row) {
-            fw::Ref<ButtonsCell> cell = fw::Cast<ButtonsCell>(list->CellTag(row, 0).objectValue());
-            const std::string& caption = cell->captions().front().bytes();
-            m_captions.push_back(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-        }
+        for (int row = 0; row < list->ListCount(); ++row)
+            m_captions.push_back(QString::fromStdString(captionOf(row)));
         m_rowsWidth = list->Width()
             - (scrollBarShows ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0);
         resize(list->Width(), list->Height());

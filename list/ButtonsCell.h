@@ -31,8 +31,6 @@ public:
     static constexpr fw::Color normalColor { 0xBDBBBD };
     static constexpr fw::Color pressedColor { 0x777777 };
 
-    const std::vector<fw::String>& captions() const { return buttons; }
-
 private:
     // The captions in the order added; only the first is used.
     std::vector<fw::String> buttons;

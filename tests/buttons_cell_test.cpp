@@ -1,3 +1,4 @@
+#include "tests/support/Captions.h"
 #include "tests/support/ListSupport.h"
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/Pixels.h"
@@ -77,11 +78,9 @@ protected:
     fw::Ref<CustomCellListbox> list;
 };
 
-TEST_F(ButtonsCellTest, ANewCellHoldsItsCaptionItsListAndTheNormalFace)
+TEST_F(ButtonsCellTest, ANewCellHoldsItsListAndTheNormalFace)
 {
     fw::Ref<ButtonsCell> cell = button("Hello");
-    EXPECT_EQ(cell->captions().size(), 1u);
-    EXPECT_EQ(cell->captions()[0].bytes(), "Hello");
     EXPECT_TRUE(cell->myself == list);
     EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(cell->compareValue(), 0);
@@ -123,8 +122,7 @@ TEST_F(ButtonsCellTest, AClickAnywherePressesTheFaceAndRunsTheFirstCaptionsScrip
         fw::Ref<ButtonsCell> cell = button(c.caption);
         if (c.added) {
             cell->addButton(c.added);
-            ASSERT_EQ(cell->captions().size(), 2u);
-            EXPECT_EQ(cell->captions()[1].bytes(), c.added);
+            EXPECT_TRUE(showsCaption(cell, c.caption)) << "only the first caption shows";
         }
         EXPECT_TRUE(cell->cellClick(c.x, c.y));
         EXPECT_EQ(cell->mycolor, ButtonsCell::pressedColor);
