@@ -125,7 +125,10 @@ void Listbox::DeleteAllRows()
 {
     Ref<Listbox> protector(this);
     const std::vector<Row> removed = takeRows();
-    layoutChanged();
+    // Laid out now, not at the next turn: an empty list has nothing to scroll, so rows added before
+    // that turn, as a reload adds them, show from the first one.
+    if (qt::ListboxWidget* view = listWidget())
+        view->relayout();
 }
 
 void Listbox::detach()

@@ -431,6 +431,26 @@ TEST_F(ListboxTest, RowsAddedTogetherAreLaidOutOnceAndPaintedAtTheNextTurn)
     EXPECT_EQ(clicked, 0);
 }
 
+// Emptied and filled again in one turn, as a reload does it, the list shows from its first row: an
+// empty list has nothing to scroll, whatever comes before the next turn.
+TEST_F(ListboxTest, RowsAddedRightAfterDeleteAllRowsShowFromTheFirst)
+{
+    addRows(20);
+    scrollBar()->setValue(10);
+    settle();
+    std::set<int32_t> texts;
+    list->CellTextPaint.bind([&](fw::Ref<fw::Graphics>, int32_t row, int32_t, int32_t, int32_t) {
+        texts.insert(row);
+        return false;
+    });
+    list->DeleteAllRows();
+    addRows(20);
+    settle();
+    EXPECT_EQ(scrollBar()->value(), 0);
+    EXPECT_EQ(scrollBar()->maximum(), 15);
+    EXPECT_EQ(texts, (std::set<int32_t> { 0, 1, 2, 3, 4, 5 }));
+}
+
 TEST_F(ListboxTest, RefreshRepaintsTheRowsAndLeavesTheScrollBarAlone)
 {
     addRows(20);

@@ -12,6 +12,7 @@
 #include "framework/Window.h"
 #include "framework/WindowList.h"
 #include "framework/qt/ControlWidget.h"
+#include "framework/qt/ListboxWidget.h"
 #include "framework/qt/PictureImage.h"
 #include "framework/qt/WindowWidget.h"
 #include "list/ButtonsCell.h"
@@ -21,6 +22,7 @@
 #include "platform/ProcessManager.h"
 
 #include <QImage>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <filesystem>
@@ -279,6 +281,31 @@ TEST_F(WindowHandlers, ReloadReadsTheFolderAnew)
 
     clickButton(window->BevelButton1());
     EXPECT_TRUE(rowsShow(list, { "Beta", "Gamma" })) << "no row twice";
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+// The reload deletes every row before it lists the folder again, so a list scrolled down shows from its
+// first row again.
+TEST_F(WindowHandlers, ReloadShowsTheListFromItsFirstRowAfterAScroll)
+{
+    std::vector<std::string> scripts;
+    for (int i = 0; i < 30; ++i) {
+        scripts.push_back("script " + std::to_string(10 + i));
+        folder.write(scripts.back() + ".rbs");
+    }
+    open();
+    const auto* view = static_cast<const fw::qt::ListboxWidget*>(list->widget());
+    const QPointF at(60, 60);
+    QWheelEvent wheel(at, list->widget()->mapToGlobal(at), QPoint(), QPoint(0, -3 * 120), Qt::NoButton,
+        Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list->widget(), &wheel);
+    ASSERT_GT(view->topRow(), 0);
+
+    clickButton(window->BevelButton1());
+    EXPECT_TRUE(rowsShow(list, scripts));
+    EXPECT_EQ(view->topRow(), 0);
+    settle();
+    EXPECT_EQ(view->topRow(), 0);
     EXPECT_TRUE(messages.texts.empty());
 }
 
