@@ -178,9 +178,11 @@ String FolderItem::Name() const
 }
 
 // Linux desktops show a file's name as it stands, hiding no extension, so the display name is the name.
+// Its bytes are its own, not the listing's: what is made of a display name, a caption, outlives the
+// walk, and bytes shared with the listing would keep every name of the folder alive with it.
 String FolderItem::DisplayName() const
 {
-    return Name();
+    return String(Name().bytes(), Encoding::UTF8);
 }
 
 Ref<FolderItem> FolderItem::Child(const String& name) const

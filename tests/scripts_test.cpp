@@ -14,7 +14,13 @@
 #include "list/CustomCellListbox.h"
 #include "platform/FourCharCode.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own heap, which it counts in the bytes the program holds.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -122,6 +128,36 @@ TEST_F(Scripts, ReadMenuAgainAddsEveryItemOnceMoreEachWithACellOfItsOwn)
     for (int32_t row = 0; row < list->ListCount(); ++row)
         cells.insert(cell(row).get());
     EXPECT_EQ(cells.size(), 4u);
+}
+
+// The bytes the heap holds for the program now.
+size_t heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd;
+#endif
+}
+
+// A row holds its caption's own bytes and nothing more of the folder's listing: a caption that shared
+// them would keep the names of the whole folder alive as long as its row.
+TEST_F(Scripts, ARowsCaptionKeepsOnlyItsOwnBytes)
+{
+    // A listing of some 4 MB, and one script item whose caption is its whole name.
+    const std::string longName(200, 'n');
+    for (int i = 0; i < 20000; ++i)
+        folder.write(longName + std::to_string(i) + ".txt");
+    folder.write("notes_rbs");
+    open();
+    list->DeleteAllRows();
+
+    const size_t before = heapInUse();
+    window->ReadMenu(list);
+    const size_t after = heapInUse();
+    ASSERT_TRUE(rowsShow(list, { "notes_rbs" }));
+    EXPECT_LT(static_cast<ptrdiff_t>(after - before), 256 * 1024) << "bytes kept with the row";
 }
 
 TEST_F(Scripts, AClickSendsTheScriptFilesBytesExactly)
