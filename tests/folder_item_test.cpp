@@ -4,9 +4,11 @@
 #include "platform/FolderOpening.h"
 #include "tests/support/AsOrdinaryUser.h"
 #include "tests/support/OpenerRecorder.h"
+#include "tests/support/Patience.h"
 #include "tests/support/ScriptFolder.h"
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,10 +16,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 using namespace fw;
 
@@ -108,6 +114,31 @@ TEST(FolderItem, ItemsOfLongSharedPrefixesAndHighBytesComeInByteOrder)
         return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
             [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
     });
+    EXPECT_EQ(namesOf(GetFolderItem("", 0)), expected);
+}
+
+// Names that share their first eight bytes or more come in byte order, whatever order they were made
+// in: a name of 8 or 16 bytes before the same name one byte longer, and names of 16 bytes that differ
+// only in their last. All ASCII, so that std::sort gives the byte order.
+TEST(FolderItem, NamesThatShareTheirFirstEightBytesOrMoreComeInByteOrder)
+{
+    ScriptFolder scripts;
+    std::vector<std::string> names;
+    for (int i = 0; i < 40; ++i) {
+        char prefix[16];
+        std::snprintf(prefix, sizeof prefix, "pre%05d", i);
+        for (const std::string& stem : { std::string(prefix), std::string(prefix) + "+8 bytes" }) {
+            // The longer name of the pair made first for every other pair.
+            names.push_back(i % 2 ? stem + "x" : stem);
+            names.push_back(i % 2 ? stem : stem + "x");
+        }
+        names.push_back("fifteen bytes: " + std::string(1, static_cast<char>('0' + i)));
+    }
+    for (const std::string& name : names)
+        scripts.write(name);
+
+    std::vector<std::string> expected = names;
+    std::sort(expected.begin(), expected.end());
     EXPECT_EQ(namesOf(GetFolderItem("", 0)), expected);
 }
 
@@ -301,6 +332,48 @@ TEST(BinaryStream, FileCutShortAfterItsLengthReadsWhatIsLeft)
     const String text = stream->Read(static_cast<int32_t>(length), Encoding::None);
     EXPECT_EQ(text.bytes(), bytes.substr(0, 10));
     EXPECT_EQ(text.byteLength(), 10u);
+}
+
+// A file that grows while it is read holds more than the length the read began with. The files of
+// /proc show that at once: each says 0 and holds its text, here a process's environment of 300 KB,
+// so the read goes past its first buffer several times.
+TEST(BinaryStream, BytesPastTheLengthTheReadBeganWithAllArriveInOrder)
+{
+    std::vector<std::string> variables;
+    std::string expected;
+    for (const char name : { 'A', 'B', 'C' }) {
+        std::string variable = std::string(1, name) + "=";
+        for (size_t i = 0; i < 100 * 1000; ++i)
+            variable += static_cast<char>('a' + (i * 7 + static_cast<size_t>(name)) % 26);
+        expected += variable + '\0';
+        variables.push_back(std::move(variable));
+    }
+    std::vector<char*> environment;
+    for (std::string& variable : variables)
+        environment.push_back(variable.data());
+    environment.push_back(nullptr);
+    // A process that holds the environment while it is read, and goes at the end of the test.
+    struct Holder {
+        pid_t pid = -1;
+        ~Holder()
+        {
+            if (pid > 0 && ::kill(pid, SIGKILL) == 0)
+                ::waitpid(pid, nullptr, 0);
+        }
+    } holder;
+    char* arguments[] = { const_cast<char*>("sleep"), const_cast<char*>("600"), nullptr };
+    ASSERT_EQ(posix_spawnp(&holder.pid, "sleep", nullptr, nullptr, arguments, environment.data()), 0);
+    const std::string path = "/proc/" + std::to_string(holder.pid) + "/environ";
+    // The environment shows once the new program has started, a moment after the spawn returns.
+    ASSERT_TRUE(waitUntil([&] { return std::ifstream(path).peek() != std::ifstream::traits_type::eof(); }))
+        << path << " stays empty";
+
+    Ref<BinaryStream> stream = GetFolderItem(String(path), 0)->OpenAsBinaryFile(false);
+    ASSERT_FALSE(stream.isNil());
+    EXPECT_EQ(stream->Length(), 0u);
+    const String text = stream->Read(INT32_MAX, Encoding::None);
+    EXPECT_EQ(text.byteLength(), expected.size());
+    EXPECT_TRUE(text.bytes() == expected);
 }
 
 TEST(BinaryStream, EmptyFileReadsNothing)
