@@ -315,6 +315,27 @@ TEST(Graphics, EachWidthFollowsItsOwnTextAndStyleAfterOthers)
     }
 }
 
+// One text measured on one Graphics at two sizes, or in two fonts, gets two widths.
+TEST(Graphics, ATextAtTwoSizesOrInTwoFontsGetsTwoWidths)
+{
+    Canvas canvas(10, 10);
+    Graphics& g = *canvas.g;
+    g.setTextSize(12);
+    const double atTwelve = g.StringWidth("iiiiiiii");
+    g.setTextSize(24);
+    EXPECT_GT(g.StringWidth("iiiiiiii"), atTwelve * 1.5);
+    g.setTextSize(12);
+    EXPECT_EQ(g.StringWidth("iiiiiiii"), atTwelve);
+
+    // Fonts that the build installs: a narrow i and a monospaced one.
+    g.TextFont = "DejaVu Sans";
+    const double proportional = g.StringWidth("iiiiiiii");
+    g.TextFont = "DejaVu Sans Mono";
+    EXPECT_GT(g.StringWidth("iiiiiiii"), proportional * 1.5);
+    g.TextFont = "DejaVu Sans";
+    EXPECT_EQ(g.StringWidth("iiiiiiii"), proportional);
+}
+
 // The widgets' case: one cell of a bigger device, through a painter that the widget owns.
 TEST(Graphics, OverAPainterTheAreaIsTheOriginAndTheClip)
 {

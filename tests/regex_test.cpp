@@ -114,6 +114,34 @@ TEST(RegEx, ManyPatternsInTurnEachMatchOnlyTheirOwn)
     }
 }
 
+// Past the bound of the patterns kept compiled, each search still follows its own pattern and options:
+// a pattern that replaces one kept under other options is kept under its own, and evicted patterns
+// match again as they should.
+TEST(RegEx, PastTheCompiledPatternsKeptEachSearchFollowsItsPatternAndOptions)
+{
+    const auto matches = [](int number, bool caseSensitive, const char* target) {
+        Ref<RegEx> re = expression(("^bound" + std::to_string(number) + "$").c_str());
+        re->Options()->CaseSensitive = caseSensitive;
+        return !re->Search(String(std::string_view(target + std::to_string(number)))).isNil();
+    };
+    // More than are kept, ignoring case; then as many others, telling case apart, each in the place
+    // of one of the first.
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(matches(i, false, "BOUND")) << i;
+    for (int i = 20; i < 40; ++i) {
+        EXPECT_FALSE(matches(i, true, "BOUND")) << i;
+        EXPECT_TRUE(matches(i, true, "bound")) << i;
+    }
+    // The latest first, then all of them once more, now that each has been evicted.
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 39; i >= 0; --i) {
+            EXPECT_TRUE(matches(i, false, "BOUND")) << i << ", round " << round;
+            EXPECT_FALSE(matches(i, true, "BOUND")) << i << ", round " << round;
+            EXPECT_FALSE(matches(i, false, "other")) << i << ", round " << round;
+        }
+    }
+}
+
 TEST(RegEx, PatternThatDoesNotCompileRaisesEveryTime)
 {
     EXPECT_FALSE(expression("a(b)")->Search("ab").isNil());
