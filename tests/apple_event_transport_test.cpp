@@ -2,7 +2,9 @@
 #include "platform/AppleEventTransport.h"
 #include "platform/EventDirectory.h"
 #include "platform/EventSocket.h"
+#include "platform/FileDescriptor.h"
 #include "platform/FourCharCode.h"
+#include "platform/WaitFor.h"
 #include "tests/support/BlockingSend.h"
 #include "tests/support/Patience.h"
 #include "tests/support/RunScriptMessage.h"
@@ -170,6 +172,77 @@ TEST_F(Transport, NonZeroStatusIsAFailedSend)
         ASSERT_TRUE(receiver.listening());
         EXPECT_FALSE(sendAppleEvent(runScript("x"))) << status;
     }
+}
+
+// A receiver whose queue of connections is full turns a connect away at once. The send tries again
+// until the queue has room, and then arrives whole.
+TEST_F(Transport, ASendToAFullListenQueueTriesAgainUntilThereIsRoom)
+{
+    std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(ide);
+    ASSERT_TRUE(receiver);
+    ASSERT_EQ(::listen(receiver->socket(), 0), 0); // the shortest queue the system keeps
+    sockaddr_un address;
+    ASSERT_TRUE(makeSocketAddress(receiver->socketPath(), address));
+    std::vector<FileDescriptor> queued;
+    for (;;) {
+        FileDescriptor client(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+        if (::connect(client.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            ASSERT_EQ(errno, EAGAIN);
+            break;
+        }
+        queued.push_back(std::move(client));
+        ASSERT_LT(queued.size(), 64u) << "the queue does not fill";
+    }
+
+    // Bounded, so that a send that stopped trying fails the test rather than holding it for a minute.
+    SendTimeoutSeam::Scoped timeout(patience);
+    std::string script(1 << 20, '\0');
+    for (size_t i = 0; i < script.size(); ++i)
+        script[i] = static_cast<char>((i * 7919) >> 5);
+    AppleEventSend send(runScript(script));
+    // Its tries while the queue stays full: each is turned away, and the send waits for the next.
+    for (int tries = 0; tries < 5; ++tries) {
+        ASSERT_EQ(send.state(), AppleEventSend::State::Connecting) << tries;
+        EXPECT_EQ(send.events(), 0);
+        waitFor(-1, 0, send.nextTry());
+        send.step();
+    }
+    ASSERT_EQ(send.state(), AppleEventSend::State::Connecting);
+
+    // The queue empties, and the next connection the receiver takes is the send's.
+    for (size_t i = 0; i < queued.size(); ++i)
+        ASSERT_TRUE(receiver->accept(deadlineAfter(patience))) << i;
+    std::string body;
+    std::thread reader([&] {
+        std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(patience));
+        if (connection
+            && connection->readMessage(deadlineAfter(patience))
+                == AppleEventConnection::ReadResult::Message) {
+            body = connection->takeBody();
+            connection->reply(0);
+        }
+    });
+    while (!send.finished()) {
+        waitFor(send.events() ? send.descriptor() : -1, send.events(), send.nextTry());
+        send.step();
+    }
+    reader.join();
+    EXPECT_TRUE(send.sent());
+    std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
+    ASSERT_TRUE(message && message->parameters.size() == 1);
+    EXPECT_TRUE(message->parameters[0].data == script);
+}
+
+// The program never shortens the send's limit: with no test seam in place, a send gives up a minute
+// after it began.
+TEST_F(Transport, TheSendLimitIsSixtySeconds)
+{
+    EXPECT_EQ(sendTimeout(), 60s);
+    const Deadline before = std::chrono::steady_clock::now();
+    AppleEventSend send(runScript("x"));
+    const Deadline after = std::chrono::steady_clock::now();
+    EXPECT_GE(send.deadline(), before + 60s);
+    EXPECT_LE(send.deadline(), after + 60s);
 }
 
 // The receivers below hold the connection until the sender is done: a send that did not give up at its

@@ -84,6 +84,17 @@ protected:
     fw::Ref<CustomCellListbox> list;
 };
 
+// The list's Open centres its column and sets its cellcolor, which nothing paints with: read back.
+TEST_F(WindowHandlers, TheListsOpenCentresItsColumnAndSetsItsCellColor)
+{
+    window = startWithoutLoop();
+    list = window->CustomCellListbox1();
+    ASSERT_EQ(list->cellcolor, fw::Color { 0x000000 });
+    fw::WindowList::openPending();
+    EXPECT_EQ(list->cellcolor, fw::Color { 0xBDBBBD });
+    EXPECT_EQ(list->ColumnAlignment(0), 2);
+}
+
 TEST_F(WindowHandlers, APressCollapsesAbove25AndRestoresAtOrBelowIt)
 {
     open();
