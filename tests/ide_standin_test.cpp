@@ -7,7 +7,9 @@
 #include "platform/ProcessManager.h"
 #include "platform/WaitFor.h"
 #include "platform/WriteWhole.h"
+#include "platform/standin/StandinServer.h"
 #include "tests/support/BlockingSend.h"
+#include "tests/support/Patience.h"
 #include "tests/support/RunScriptMessage.h"
 #include "tests/support/StandinProcess.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
@@ -17,11 +19,14 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -270,6 +275,56 @@ TEST_F(IdeStandin, SilentClientsNeverHoldUpAScript)
     EXPECT_TRUE(sendAppleEvent(runScript("second")));
     EXPECT_EQ(standin.stop(), 0);
     EXPECT_EQ(standin.output(), "first second");
+}
+
+// A client that says nothing, or stops partway through an event, is dropped once its time limit has
+// passed: its connection closes with no answer, and the stand-in serves on. The stand-in runs in a
+// child of the test, so that the test can shorten the limit.
+TEST_F(IdeStandin, DropsAClientThatStaysSilentPastItsTimeLimit)
+{
+    const std::string output = m_runtime.path() + "/scripts";
+    const pid_t server = ::fork();
+    ASSERT_GE(server, 0);
+    if (server == 0) {
+        StandinClientTimeLimitSeam::Scoped limit(200ms);
+        StandinServer::Options options;
+        options.creator = ide;
+        options.outputFile = output;
+        const int quiet = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        ::dup2(quiet, STDERR_FILENO);
+        ::_exit(StandinServer(options).run());
+    }
+    struct Stop {
+        pid_t pid;
+        int status = -1;
+        int operator()()
+        {
+            if (pid > 0 && ::kill(pid, SIGTERM) == 0 && ::waitpid(pid, &status, 0) == pid)
+                pid = -1;
+            return status;
+        }
+        ~Stop() { (*this)(); }
+    } stop { server };
+
+    std::vector<FileDescriptor> silent;
+    for (const std::string& bytes : { ""s, "AEVT" + bigEndian32String(100) + "abc" }) {
+        FileDescriptor client;
+        ASSERT_TRUE(waitUntil([&] { return (client = connectClient()).valid(); }))
+            << "the stand-in never listened";
+        ASSERT_TRUE(writeWhole(client.get(), bytes));
+        silent.push_back(std::move(client));
+    }
+    for (const FileDescriptor& client : silent) {
+        // Dropped: the end of the connection, with nothing before it.
+        ASSERT_EQ(waitFor(client.get(), POLLIN, deadlineAfter(patience)), WaitResult::Ready);
+        char answer[4];
+        EXPECT_EQ(::recv(client.get(), answer, sizeof answer, 0), 0);
+    }
+    EXPECT_TRUE(sendAppleEvent(runScript("still served")));
+    const int status = stop();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    std::ifstream written(output, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "still served");
 }
 
 // A header that announces more than the palette can ever send is refused as it comes, while its

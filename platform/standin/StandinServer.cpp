@@ -61,6 +61,11 @@ static const char* describe(AppleEventReceiver::ListenError error)
     return std::strerror(errno);
 }
 
+std::chrono::milliseconds StandinServer::clientTimeLimit()
+{
+    return StandinClientTimeLimitSeam::replacement().value_or(connectionTimeout);
+}
+
 StandinServer::StandinServer(Options options)
     : m_options(std::move(options))
 {
@@ -167,7 +172,7 @@ bool StandinServer::acceptWaiting(AppleEventReceiver& receiver)
         std::unique_ptr<AppleEventConnection> connection
             = receiver.accept(deadlineAfter(std::chrono::milliseconds(0)));
         if (connection) {
-            m_clients.push_back({ std::move(connection), deadlineAfter(connectionTimeout) });
+            m_clients.push_back({ std::move(connection), deadlineAfter(clientTimeLimit()) });
             continue;
         }
         if (errno == 0 || errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)

@@ -3,6 +3,7 @@
 #include "platform/AppleEventReceiver.h"
 #include "platform/Deadline.h"
 #include "platform/FileDescriptor.h"
+#include "platform/Seam.h"
 
 #include <chrono>
 #include <cstdint>
@@ -31,8 +32,10 @@ public:
     // written out.
     static constexpr int32_t refusedStatus = -1;
 
-    // A client that has not sent its whole event after this long is dropped.
+    // A client that has not sent its whole event this long after it connected is dropped.
     static constexpr std::chrono::seconds connectionTimeout { 10 };
+    // The limit in force: connectionTimeout, unless a test has shortened it.
+    static std::chrono::milliseconds clientTimeLimit();
     // Clients read at once; more wait in the listen queue, so that descriptors never run out.
     static constexpr size_t clientsServed = 256;
     // How long accepting rests when the system has no descriptor or memory for another client.
@@ -83,5 +86,8 @@ private:
     // Without replies, connections stay open so that their senders wait; only the latest few are kept.
     std::deque<std::unique_ptr<AppleEventConnection>> m_unanswered;
 };
+
+// A test's shorter time limit for the stand-in's clients.
+struct StandinClientTimeLimitSeam : Seam<StandinClientTimeLimitSeam, std::chrono::milliseconds> { };
 
 } // namespace fw::platform
