@@ -19,8 +19,8 @@ import time
 
 sys.dont_write_bytecode = True  # the source tree stays clean
 from xsession import (FACE, HEIGHT, PRESSED, ROW_HEIGHT, ROW_TOP, ROW_X, STEP_DEADLINE, TITLE, WIDTH, Failure, Shot,
-    background_below, click, die_with_parent, face_shows, ignore_signals, missing_tool, row_band, rows_drawn, run, say,
-    session, shoot, shoot_raw, start_display, wait_until, window_info, windows_named)
+    background_below, click, die_with_parent, face_shows, ignore_signals, missing_tool, row_band, row_pixels, rows_drawn,
+    run, say, session, shoot, shoot_raw, start_display, wait_until, window_info, windows_named)
 
 COLLAPSED = 25
 # Tall enough for every fixture row and the one that reload adds, with background under the last.
@@ -306,6 +306,18 @@ class Palette:
         after = dict((name, contents) for name, contents, _ in FIXTURES)[order[gone + 1]]
         click(env, self.window, ROW_X, ROW_TOP + ROW_HEIGHT * gone + 10)
         self.records.expect(f"row {gone}, now {order[gone + 1]}", after)
+
+        self.step("scrolled down at the first size, the list shows its first row on top again after a reload")
+        run(["xdotool", "windowsize", str(self.window), str(WIDTH), str(HEIGHT)], env)
+        self.wait_height("back to the first size", HEIGHT)
+        self.wait_rows("the first rows at the first size", visible_rows, below=False)
+        first = row_pixels(shoot(env, self.window), 0)
+        run(["xdotool", "mousemove", "--window", str(self.window), str(ROW_X), str(ROW_TOP + 30), "click", "5"], env)
+        wait_until("the wheel scrolls the list down", lambda: row_pixels(shoot(env, self.window), 0) != first)
+        click(env, self.window, *self.button(5))
+        wait_until("the first row on top after the reload", lambda: row_pixels(shoot(env, self.window), 0) == first)
+        run(["xdotool", "windowsize", str(self.window), str(WIDTH), str(GROWN)], env)
+        self.wait_height("grown again", GROWN)
 
         self.step("the folder button asks the desktop to open the scripts' folder")
         click(env, self.window, *self.button(30))

@@ -252,6 +252,12 @@ def row_band(row):
     return 12, top + 3, 118, top + ROW_HEIGHT - 5
 
 
+def row_pixels(shot, row):
+    """The pixels of a row's face, its caption among them, to tell one row from another."""
+    x0, y0, x1, y1 = row_band(row)
+    return [shot.pixel(x, y) for y in range(y0, y1) for x in range(x0, x1)]
+
+
 def face_shows(shot, row, colour):
     # The caption's glyphs cover part of the face; the rest must be the face's colour.
     return shot.share(colour, *row_band(row)) >= 0.5
