@@ -207,7 +207,7 @@ TEST_F(Switcher, AFailingFrontQueryChangesNothingAndReportsNothing)
         // The handler as the platform calls it, and whatever switch notice the change made.
         EXPECT_EQ(FloaterProcessFix::CarbonEventHandler(0, 0, 0), 0);
         FloaterProcessFix::CheckOpenWindows();
-        processEventsFor(50ms);
+        ASSERT_TRUE(everyFrontNoticeHeard());
         EXPECT_TRUE(shown(palette));
         EXPECT_FALSE(shown(finder));
         EXPECT_FALSE(shown(unmanaged));
@@ -241,12 +241,12 @@ TEST_F(Switcher, ASecondInstallRunsTheHandlerTwicePerSwitchAndAlignsAtOnce)
     EXPECT_EQ(reads.count() - opened, 2);
     // The switch before the install is then heard by both.
     ASSERT_TRUE(processEventsUntil([&] { return reads.count() - opened >= 4; }));
-    processEventsFor(100ms);
+    ASSERT_TRUE(everyFrontNoticeHeard());
     EXPECT_EQ(reads.count() - opened, 4);
 
     ASSERT_TRUE(bringToFront(fourCC("Fndr")));
     ASSERT_TRUE(processEventsUntil([&] { return reads.count() - opened >= 6; }));
-    processEventsFor(100ms);
+    ASSERT_TRUE(everyFrontNoticeHeard());
     EXPECT_EQ(reads.count() - opened, 6);
     EXPECT_FALSE(shown(palette));
 }
@@ -292,7 +292,7 @@ TEST_F(Switcher, RapidSwitchesEndInTheLastStateAndTheLoopStaysResponsive)
         // takes tens of milliseconds a switch.
         ASSERT_TRUE(processEventsUntil([&] { return switches == total; }, 60s));
         EXPECT_TRUE(processEventsUntil([&] { return palette->widget()->isVisible() == endWithIde; }));
-        processEventsFor(100ms);
+        ASSERT_TRUE(everyFrontNoticeHeard());
         EXPECT_EQ(shown(palette), endWithIde);
         EXPECT_GT(ticksWhileSwitching, 0) << "other events were starved";
         PaletteFixture::reset();

@@ -9,12 +9,22 @@
 
 #include <chrono>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
+
+// Runs the loop until a timer armed now for `milliseconds` has ticked. The loop gives timers their
+// ticks in the order they fall due, so any tick due before it has come by then, however late the loop.
+void runUntilAMarkerTicks(int32_t milliseconds)
+{
+    fw::Ref<fw::Timer> marker = fw::New<fw::Timer>();
+    bool ticked = false;
+    marker->Action.bind([&ticked] { ticked = true; });
+    marker->setPeriod(milliseconds);
+    marker->setMode(1);
+    EXPECT_TRUE(processEventsUntil([&ticked] { return ticked; })) << "the marker never ticked";
+}
 
 // A press timer as the palette's settings record makes it: off, with a period of 100 ms.
 class PressTimerTest : public PaletteFixture {
@@ -42,7 +52,9 @@ TEST_F(PressTimerTest, ANewTimerNeverFires)
 {
     EXPECT_FALSE(timer->Go);
     EXPECT_EQ(timer->Mode(), 0);
-    EXPECT_FALSE(processEventsUntil([&] { return actions.count > 0; }, 250ms));
+    // Had setting its period started it, its tick would fall due before this one.
+    runUntilAMarkerTicks(200);
+    EXPECT_EQ(actions.count, 0);
     EXPECT_TRUE(timer->myBu.isNil());
 }
 
@@ -51,11 +63,12 @@ TEST_F(PressTimerTest, OneTickComesAboutAPeriodAfterModeOne)
     timer->Go = true;
     const auto armed = Clock::now();
     timer->setMode(1);
-    ASSERT_TRUE(processEventsUntil([&] { return !timer->Go; }, 2000ms));
+    ASSERT_TRUE(processEventsUntil([&] { return !timer->Go; }));
     EXPECT_GE(actions.last - armed, milliseconds(50));
     EXPECT_EQ(actions.count, 1);
     EXPECT_EQ(timer->Mode(), 0); // the single shot is spent
-    EXPECT_FALSE(processEventsUntil([&] { return actions.count > 1; }, 250ms));
+    runUntilAMarkerTicks(200); // two periods: a second tick would come first
+    EXPECT_EQ(actions.count, 1);
 }
 
 TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
