@@ -49,35 +49,13 @@ Ref<ResourceFork> compiledResourceFork()
     return New<ResourceFork>(ResourceFork::PictureLookup(compiledPicture));
 }
 
-// Empty while no test replaces the fork.
-std::function<Ref<ResourceFork>()>& replacedFork()
-{
-    static std::function<Ref<ResourceFork>()> getter;
-    return getter;
-}
-
 } // namespace
 
 Ref<ResourceFork> appResourceForkGetter()
 {
-    if (replacedFork())
-        return replacedFork()();
+    if (std::optional<Ref<ResourceFork>> replaced = ResourceForkSeam::replacement())
+        return *replaced;
     return compiledResourceFork();
-}
-
-ScopedResourceFork::ScopedResourceFork(ResourceFork::PictureLookup lookup)
-    : m_previous(std::exchange(replacedFork(), [lookup] { return New<ResourceFork>(lookup); }))
-{
-}
-
-ScopedResourceFork::ScopedResourceFork(std::nullptr_t)
-    : m_previous(std::exchange(replacedFork(), [] { return Ref<ResourceFork>(); }))
-{
-}
-
-ScopedResourceFork::~ScopedResourceFork()
-{
-    replacedFork() = std::move(m_previous);
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Object.h"
+#include "platform/Seam.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,18 +31,7 @@ private:
 // The application's resources, compiled into the program; nil when the program carries none.
 Ref<ResourceFork> appResourceForkGetter();
 
-// While it lives, the application's resource fork holds what `lookup` gives, or, made with nullptr,
-// the application has no fork at all. For tests; the previous fork comes back at scope end.
-class ScopedResourceFork {
-public:
-    explicit ScopedResourceFork(ResourceFork::PictureLookup lookup);
-    explicit ScopedResourceFork(std::nullptr_t);
-    ~ScopedResourceFork();
-    ScopedResourceFork(const ScopedResourceFork&) = delete;
-    ScopedResourceFork& operator=(const ScopedResourceFork&) = delete;
-
-private:
-    std::function<Ref<ResourceFork>()> m_previous;
-};
+// The fork that tests give the application instead, or nil for an application without one.
+struct ResourceForkSeam : platform::Seam<ResourceForkSeam, Ref<ResourceFork>> { };
 
 } // namespace fw

@@ -91,11 +91,12 @@ TEST(ResourceFork, AScopedForkReplacesTheResourcesAndGivesThemBack)
 {
     Ref<Picture> replacement = qt::pictureFromImage(pixels::filled(2, 2, 0x000000_rgb));
     {
-        ScopedResourceFork replaced([&](int32_t id) { return id == 5 ? replacement : nullptr; });
+        ResourceForkSeam::Scoped replaced(
+            New<ResourceFork>([&](int32_t id) { return id == 5 ? replacement : nullptr; }));
         EXPECT_EQ(appResourceForkGetter()->GetPicture(5), replacement);
         EXPECT_TRUE(appResourceForkGetter()->GetPicture(168).isNil());
         {
-            ScopedResourceFork none(nullptr);
+            ResourceForkSeam::Scoped none(nullptr);
             EXPECT_TRUE(appResourceForkGetter().isNil());
         }
         EXPECT_EQ(appResourceForkGetter()->GetPicture(5), replacement);

@@ -43,11 +43,11 @@ protected:
     void TearDown() override { releaseAll(); }
 
     void hold(int32_t id, Ref<Picture> picture) { held[id] = std::move(picture); }
-    ScopedResourceFork fork { [this](int32_t id) {
+    ResourceForkSeam::Scoped fork { New<ResourceFork>([this](int32_t id) {
         ++asked[id];
         auto found = held.find(id);
         return found == held.end() ? Ref<Picture>() : found->second;
-    } };
+    }) };
 
     std::map<int32_t, Ref<Picture>> held;
     std::map<int32_t, int> asked;
@@ -165,7 +165,7 @@ TEST_F(PicturesTest, TheFailureTable)
 
 TEST_F(PicturesTest, WithoutAResourceForkEveryGetterRaisesAndCachesNothing)
 {
-    ScopedResourceFork none(nullptr);
+    ResourceForkSeam::Scoped none(nullptr);
     for (Getter getter : { Reload, ReloadMASK, Close, CloseMASK, folder, folderMASK })
         EXPECT_THROW(getter(), NilObjectException);
     for (PictureCache* cache : pictureCaches())

@@ -343,7 +343,8 @@ TEST_F(PaletteIcons, EachButtonShowsItsMaskedIconCentred)
 // Both the window's creation of the buttons and each button's Open ask for the picture again.
 TEST_F(PaletteIcons, AMissingPictureLeavesEveryIconNilAtCreationAndAtOpenWithoutAMessage)
 {
-    fw::ScopedResourceFork nothing([](int32_t) { return fw::Ref<fw::Picture>(); });
+    fw::ResourceForkSeam::Scoped nothing(
+        fw::New<fw::ResourceFork>([](int32_t) { return fw::Ref<fw::Picture>(); }));
     fw::Ref<Window1> window = startWithoutLoop();
     const fw::Ref<fw::BevelButton> buttons[]
         = { window->BevelButton1(), window->BevelButton2(), window->BevelButton3() };
@@ -362,10 +363,10 @@ TEST_F(PaletteIcons, AMissingPictureLeavesEveryIconNilAtCreationAndAtOpenWithout
 
 TEST_F(PaletteIcons, AMaskWithoutItsIconIsReportedNotSwallowed)
 {
-    fw::ScopedResourceFork maskOnly([](int32_t id) {
+    fw::ResourceForkSeam::Scoped maskOnly(fw::New<fw::ResourceFork>([](int32_t id) {
         return id == 169 ? fw::qt::pictureFromImage(QImage(16, 16, QImage::Format_ARGB32_Premultiplied))
                          : fw::Ref<fw::Picture>();
-    });
+    }));
     Program::initialize();
     testing::internal::CaptureStderr();
     Program::_Main();
