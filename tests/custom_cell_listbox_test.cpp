@@ -276,7 +276,7 @@ TEST_F(CustomCellListboxTest, ClosingTheWindowDuringTheFlashEndsTheWait)
 {
     fw::Ref<TestButtonsCell> pressed = addButton();
     auto close = after(20, [&] { window->widget()->close(); });
-    auto guard = after(3000, [&] {
+    auto guard = after(patience, [&] {
         ADD_FAILURE() << "the wait did not end";
         timer()->Go = false;
     });

@@ -470,8 +470,7 @@ TEST(FolderOpening, TheOpenerIsStartedWithThePathAndLeavesNoChildBehind)
 
     setenv("PATH", (bin.path() + ":/usr/bin:/bin").c_str(), 1);
     EXPECT_TRUE(platform::openWithDesktop("/tmp/a folder/it's \"here\""));
-    for (int i = 0; i < 500 && !std::filesystem::exists(record); ++i)
-        usleep(10000);
+    EXPECT_TRUE(waitUntil([&record] { return std::filesystem::exists(record); })) << "the opener never wrote";
     std::string got;
     if (FILE* file = fopen(record.c_str(), "r")) {
         char buffer[256] = {};

@@ -3,6 +3,7 @@
 
 #include "tests/support/After.h"
 #include "tests/support/PaletteFixture.h"
+#include "tests/support/Patience.h"
 #include "tests/support/ScriptFolder.h"
 #include "tests/support/ScriptReceiver.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
@@ -17,10 +18,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <future>
+#include <linux/sockios.h>
 #include <optional>
+#include <sys/ioctl.h>
 #include <thread>
 
 using namespace std::chrono_literals;
+using fw::platform::AppleEventConnection;
+using fw::platform::AppleEventReceiver;
+using fw::platform::deadlineAfter;
 using fw::platform::fourCC;
 using Clock = std::chrono::steady_clock;
 
@@ -40,33 +47,59 @@ protected:
     TemporaryRuntimeDirectory runtime;
 };
 
-TEST_F(SendWait, TimersTickWhileAnIdeNeverAnswers)
+TEST_F(SendWait, AnUnansweredSendGivesUpAtItsDeadline)
 {
     ScriptReceiver ide(0, false);
     ASSERT_TRUE(ide.listening());
     ShortSendTimeout timeout(300ms);
-    fw::Ref<fw::Timer> timer = fw::New<fw::Timer>();
-    int ticks = 0;
-    timer->Action.bind([&ticks] { ++ticks; });
-    timer->setPeriod(20);
-    timer->setMode(2);
     const auto start = Clock::now();
     EXPECT_FALSE(send("never answered"));
     const auto took = Clock::now() - start;
-    timer->setMode(0);
     EXPECT_GE(took, 300ms);
-    EXPECT_LT(took, 3s) << "it gives up at its deadline";
-    EXPECT_GE(ticks, 5) << "the loop ran during the wait";
+    EXPECT_LT(took, patience) << "not the 60 seconds of the send";
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "never answered" });
 }
 
+// The IDE answers only once a timer has ticked five times: the send is answered only if the loop ran
+// during its wait.
+TEST_F(SendWait, TimersTickWhileTheIdeHasNotAnswered)
+{
+    std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(fourCC("RBv2"));
+    ASSERT_TRUE(receiver);
+    std::promise<void> fifthTick;
+    std::thread ide([&receiver, ticked = fifthTick.get_future()] {
+        std::unique_ptr<AppleEventConnection> connection = receiver->accept(deadlineAfter(patience));
+        if (connection
+            && connection->readMessage(deadlineAfter(patience)) == AppleEventConnection::ReadResult::Message
+            && ticked.wait_for(patience) == std::future_status::ready)
+            connection->reply(0);
+    });
+    fw::Ref<fw::Timer> timer = fw::New<fw::Timer>();
+    int ticks = 0;
+    timer->Action.bind([&] {
+        if (++ticks == 5)
+            fifthTick.set_value();
+    });
+    timer->setPeriod(20);
+    timer->setMode(2);
+    EXPECT_TRUE(send("answered after five ticks")) << ticks << " ticks";
+    timer->setMode(0);
+    ide.join();
+}
+
+// Written to `socket` and not yet read by the other end.
+int unread(int socket)
+{
+    int bytes = -1;
+    ioctl(socket, SIOCOUTQ, &bytes);
+    return bytes;
+}
+
 // The IDE takes both events, then answers the first while the second, sent from inside the first's
-// wait, still waits: each send gives what its own answer says.
+// wait, still waits. Once the palette has taken that answer it answers the second, or never does:
+// the first send is done inside the second's wait, and each send gives what its own answer says.
 TEST_F(SendWait, EachNestedSendCountsItsOwnAnswer)
 {
-    using fw::platform::AppleEventConnection;
-    using fw::platform::AppleEventReceiver;
-    using fw::platform::deadlineAfter;
     const struct {
         const char* name;
         int32_t outerStatus;
@@ -78,39 +111,45 @@ TEST_F(SendWait, EachNestedSendCountsItsOwnAnswer)
         { "the later one never answered", 0, std::nullopt, true, false },
         { "the first one refused", -1708, 0, false, true },
     };
-    ShortSendTimeout timeout(1000ms);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(fourCC("RBv2"));
         ASSERT_TRUE(receiver);
         std::string firstBody;
-        std::thread ide([&] {
-            std::unique_ptr<AppleEventConnection> first = receiver->accept(deadlineAfter(5s));
-            if (!first || first->readMessage(deadlineAfter(5s)) != AppleEventConnection::ReadResult::Message)
+        bool firstAnswerTaken = false;
+        std::promise<void> innerReturned;
+        std::thread ide([&, innerDone = innerReturned.get_future()] {
+            std::unique_ptr<AppleEventConnection> first = receiver->accept(deadlineAfter(patience));
+            if (!first
+                || first->readMessage(deadlineAfter(patience)) != AppleEventConnection::ReadResult::Message)
                 return;
             firstBody = first->takeBody();
-            std::unique_ptr<AppleEventConnection> second = receiver->accept(deadlineAfter(5s));
+            std::unique_ptr<AppleEventConnection> second = receiver->accept(deadlineAfter(patience));
             if (!second
-                || second->readMessage(deadlineAfter(5s)) != AppleEventConnection::ReadResult::Message)
+                || second->readMessage(deadlineAfter(patience)) != AppleEventConnection::ReadResult::Message)
                 return;
             first->reply(c.outerStatus);
-            std::this_thread::sleep_for(200ms);
+            firstAnswerTaken = waitUntil([&first] { return unread(first->socket()) == 0; });
             if (c.innerStatus)
                 second->reply(*c.innerStatus);
             else
-                std::this_thread::sleep_for(1500ms); // past the later send's deadline
+                innerDone.wait_for(patience); // the connection stays open until the send gives up
         });
         std::optional<bool> innerSent;
         bool innerRanInside = false;
         bool outerDone = false;
         auto inner = after(50, [&] {
             innerRanInside = !outerDone;
+            // Never answered, it ends at its own deadline.
+            ShortSendTimeout timeout(c.innerStatus ? patience : 300ms);
             innerSent = send("inner");
+            innerReturned.set_value();
         });
         const bool outerSent = send("outer");
         outerDone = true;
         ide.join();
         EXPECT_TRUE(innerRanInside);
+        EXPECT_TRUE(firstAnswerTaken) << "the first answer was left unread while the later send waited";
         ASSERT_TRUE(innerSent.has_value());
         EXPECT_EQ(outerSent, c.outerSent);
         EXPECT_EQ(*innerSent, c.innerSent);
@@ -126,7 +165,7 @@ TEST_F(SendWait, AQuitDuringTheWaitEndsItAndIsNoSuccess)
     auto quit = after(50, [&app] { app->Quit(); });
     const auto start = Clock::now();
     EXPECT_FALSE(send("cut short"));
-    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_LT(Clock::now() - start, patience) << "not the 60 seconds of the send";
     EXPECT_TRUE(fw::Runtime::applicationQuit());
 }
 
@@ -179,7 +218,7 @@ TEST_F(PaletteSendWait, CtrlQDuringTheWaitEndsItPromptlyWithoutAnErrorBox)
     auto quit = after(50, [] { Global::App()->Quit(); });
     const auto start = Clock::now();
     EXPECT_TRUE(click(0));
-    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_LT(Clock::now() - start, patience) << "not the 60 seconds of the send";
     EXPECT_TRUE(fw::Runtime::applicationQuit());
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "script A" });
@@ -191,7 +230,7 @@ TEST_F(PaletteSendWait, ClosingTheWindowDuringTheWaitEndsItPromptlyWithoutAnErro
     auto close = after(50, [this] { window->CloseWindow(); });
     const auto start = Clock::now();
     EXPECT_TRUE(click(0));
-    EXPECT_LT(Clock::now() - start, 2s) << "not the 60 seconds of the send";
+    EXPECT_LT(Clock::now() - start, patience) << "not the 60 seconds of the send";
     EXPECT_TRUE(fw::Runtime::applicationQuit());
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "script A" });

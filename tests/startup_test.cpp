@@ -400,7 +400,7 @@ TEST_F(LaterEvents, AWindowMadeWhileTheLoopRunsGetsItsOpenEvents)
     });
     // The Open handler ends the loop; this only keeps a missing Open from hanging the test, and leaves
     // a slow machine time to deliver it.
-    auto guard = after(3000, [] { Global::App()->Quit(); });
+    auto guard = after(patience, [] { Global::App()->Quit(); });
     fw::_RuntimeRun();
     EXPECT_TRUE(opened);
 }

@@ -40,9 +40,3 @@ inline bool everyFrontNoticeHeard()
         return poll(&watch, 1, 0) == 0;
     });
 }
-
-// Runs the event loop for a while, to show that nothing more comes.
-inline void processEventsFor(std::chrono::milliseconds time)
-{
-    processEventsUntil([] { return false; }, time);
-}

@@ -9,6 +9,7 @@
 #include "platform/CarbonEvents.h"
 #include "tests/support/After.h"
 #include "tests/support/MsgBoxRecorder.h"
+#include "tests/support/Patience.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
 #include <gtest/gtest.h>
@@ -48,9 +49,9 @@ protected:
 
     // A run of the loop that a test expects to end by itself: past the time, the test fails and the
     // loop is ended, so that the test cannot hang.
-    static std::unique_ptr<QTimer> loopGuard(int milliseconds = 3000)
+    static std::unique_ptr<QTimer> loopGuard()
     {
-        return after(milliseconds, [] {
+        return after(patience, [] {
             ADD_FAILURE() << "the loop did not end";
             Global::App()->Quit();
         });

@@ -3,12 +3,12 @@
 #include "platform/AppleEventMessage.h"
 #include "platform/FourCharCode.h"
 #include "tests/support/BlockingSend.h"
+#include "tests/support/Patience.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 using namespace fw::platform;
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -44,7 +44,7 @@ void ScriptReceiver::serve()
 {
     std::vector<std::unique_ptr<AppleEventConnection>> unanswered;
     while (std::unique_ptr<AppleEventConnection> connection = m_receiver->accept(noDeadline, m_wake[0])) {
-        if (connection->readMessage(deadlineAfter(10s), m_wake[0])
+        if (connection->readMessage(deadlineAfter(patience), m_wake[0])
             != AppleEventConnection::ReadResult::Message)
             continue;
         const std::string body = connection->takeBody();
@@ -80,7 +80,7 @@ std::vector<ReceivedEvent> ScriptReceiver::events()
     sendAppleEvent({ markerClass, markerClass, fourCC("RBv2"), {} });
     // The send may give up early under a shortened timeout; the marker's arrival is what counts.
     std::unique_lock lock(m_mutex);
-    m_changed.wait_for(lock, 10s, [&] { return m_markersSeen >= marker; });
+    m_changed.wait_for(lock, patience, [&] { return m_markersSeen >= marker; });
     return m_events;
 }
 

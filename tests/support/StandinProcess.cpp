@@ -87,22 +87,16 @@ int StandinProcess::wait(std::chrono::milliseconds timeout)
         return -1;
     if (m_ended)
         return m_status;
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        int status;
-        pid_t done = waitpid(m_pid, &status, WNOHANG);
-        if (done == m_pid) {
-            m_ended = true;
-            m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            // The pipes close once the process is gone; wait for the last of its output.
-            std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_outputClosed && m_errorsClosed; });
-            return m_status;
-        }
-        if (std::chrono::steady_clock::now() >= deadline)
-            return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    int status;
+    if (!waitUntil(
+            [&] { return waitpid(m_pid, &status, WNOHANG) == m_pid; }, timeout, std::chrono::milliseconds(5)))
+        return -1;
+    m_ended = true;
+    m_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // The pipes close once the process is gone; wait for the last of its output.
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_outputClosed && m_errorsClosed; });
+    return m_status;
 }
 
 int StandinProcess::stop(int signal)

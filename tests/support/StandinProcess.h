@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/Patience.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -21,11 +23,11 @@ public:
     StandinProcess& operator=(const StandinProcess&) = delete;
 
     // Waits until a server says that it listens; false when it ends or stays silent instead.
-    bool waitUntilListening(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    bool waitUntilListening(std::chrono::milliseconds timeout = patience);
     // Waits until its standard error holds `text`; false when it ends or stays silent instead.
-    bool waitForErrors(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    bool waitForErrors(const std::string& text, std::chrono::milliseconds timeout = patience);
     // Waits for the end; the exit status, or -1 when it did not end in time or died of a signal.
-    int wait(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    int wait(std::chrono::milliseconds timeout = patience);
     // Sends `signal`, then waits as wait() does.
     int stop(int signal = 15);
 
