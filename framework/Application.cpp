@@ -19,19 +19,13 @@ namespace fw {
 
 namespace {
 
-struct RuntimeState {
-    Ref<Application> app;
-    std::exception_ptr pending;
-    bool quitRequested = false;
-    bool applicationQuit = false;
-    bool loopStarted = false;
-    int32_t exitStatus = 0;
-};
-
 RuntimeState& state()
 {
-    static RuntimeState instance;
-    return instance;
+    // The replacement stays in its seam while its scope lasts, so the reference outlives this copy.
+    if (std::optional<std::shared_ptr<RuntimeState>> replaced = RuntimeStateSeam::replacement())
+        return **replaced;
+    static RuntimeState process;
+    return process;
 }
 
 // Qt ends the process on a fatal error. When that is a display that cannot be reached, the program says
@@ -233,17 +227,6 @@ bool applicationQuit()
 bool loopStarted()
 {
     return state().loopStarted;
-}
-
-void resetForTesting()
-{
-    RuntimeState& s = state();
-    s.app = nullptr;
-    s.pending = nullptr;
-    s.quitRequested = false;
-    s.applicationQuit = false;
-    s.loopStarted = false;
-    s.exitStatus = 0;
 }
 
 } // namespace Runtime

@@ -2,9 +2,11 @@
 
 #include "framework/Event.h"
 #include "framework/Object.h"
+#include "platform/Seam.h"
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 namespace fw {
 
@@ -75,8 +77,21 @@ bool quitRequested();
 bool applicationQuit();
 // True once _RuntimeRun has begun: a window made from then on opens from the event loop.
 bool loopStarted();
-// For tests: forget the state of a finished run, so that another can start in the same process.
-void resetForTesting();
 } // namespace Runtime
+
+// What the framework keeps of a run: the application object, an exception on its way to the loop,
+// how far the run has come and the status it ends with.
+struct RuntimeState {
+    Ref<Application> app;
+    std::exception_ptr pending;
+    bool quitRequested = false;
+    bool applicationQuit = false;
+    bool loopStarted = false;
+    int32_t exitStatus = 0;
+};
+
+// The program keeps one state for the whole process; a test puts a fresh one in place for its scope,
+// so that it runs as a new process would, and leaves nothing behind for the next.
+struct RuntimeStateSeam : platform::Seam<RuntimeStateSeam, std::shared_ptr<RuntimeState>> { };
 
 } // namespace fw

@@ -20,6 +20,7 @@
 #include <chrono>
 #include <future>
 #include <linux/sockios.h>
+#include <memory>
 #include <optional>
 #include <sys/ioctl.h>
 #include <thread>
@@ -42,8 +43,7 @@ bool send(const std::string& script)
 
 class SendWait : public testing::Test {
 protected:
-    void TearDown() override { fw::Runtime::resetForTesting(); }
-
+    fw::RuntimeStateSeam::Scoped runtimeState { std::make_shared<fw::RuntimeState>() };
     TemporaryRuntimeDirectory runtime;
 };
 

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 // Each test starts from a process without an application object, windows or menu bar, as a fresh
 // start of the program would, and leaves none behind.
 class PaletteFixture : public testing::Test {
@@ -27,9 +29,11 @@ protected:
         MenuBar1::_implicitInstance.__Exit();
         for (PictureCache* cache : pictureCaches())
             cache->__Exit();
-        fw::Runtime::resetForTesting();
         fw::platform::resetEventHandlersForTesting();
     }
+
+    // The framework's state of a run of the test's own, which goes with the test.
+    fw::RuntimeStateSeam::Scoped runtimeState { std::make_shared<fw::RuntimeState>() };
 
     // The test's own event directory: a run of the loop installs the front-switch handler, which
     // must neither reach the user's directory nor outlive the test.
