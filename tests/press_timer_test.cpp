@@ -26,26 +26,36 @@ void runUntilAMarkerTicks(int32_t milliseconds)
     EXPECT_TRUE(processEventsUntil([&ticked] { return ticked; })) << "the marker never ticked";
 }
 
+// The press timer with its Action counted: the class's own Action runs, and then the count.
+class CountedClass2 : public Class2 {
+public:
+    void Event_Action() override
+    {
+        Class2::Event_Action();
+        ++count;
+        last = Clock::now();
+    }
+    int count = 0;
+    Clock::time_point last;
+};
+
 // A press timer as the palette's settings record makes it: off, with a period of 100 ms.
 class PressTimerTest : public PaletteFixture {
 protected:
     void SetUp() override
     {
         PaletteFixture::SetUp();
-        timer = fw::New<Class2>();
+        timer = fw::New<CountedClass2>();
         timer->setMode(0);
         timer->setPeriod(100);
-        timer->addActionNotificationReceiver(&actions);
     }
     void TearDown() override
     {
-        timer->removeActionNotificationReceiver(&actions);
         timer = nullptr;
         PaletteFixture::TearDown();
     }
 
-    fw::Ref<Class2> timer;
-    ActionCounter actions;
+    fw::Ref<CountedClass2> timer;
 };
 
 TEST_F(PressTimerTest, ANewTimerNeverFires)
@@ -54,7 +64,7 @@ TEST_F(PressTimerTest, ANewTimerNeverFires)
     EXPECT_EQ(timer->Mode(), 0);
     // Had setting its period started it, its tick would fall due before this one.
     runUntilAMarkerTicks(200);
-    EXPECT_EQ(actions.count, 0);
+    EXPECT_EQ(timer->count, 0);
     EXPECT_TRUE(timer->myBu.isNil());
 }
 
@@ -64,11 +74,11 @@ TEST_F(PressTimerTest, OneTickComesAboutAPeriodAfterModeOne)
     const auto armed = Clock::now();
     timer->setMode(1);
     ASSERT_TRUE(processEventsUntil([&] { return !timer->Go; }));
-    EXPECT_GE(actions.last - armed, milliseconds(50));
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_GE(timer->last - armed, milliseconds(50));
+    EXPECT_EQ(timer->count, 1);
     EXPECT_EQ(timer->Mode(), 0); // the single shot is spent
     runUntilAMarkerTicks(200); // two periods: a second tick would come first
-    EXPECT_EQ(actions.count, 1);
+    EXPECT_EQ(timer->count, 1);
 }
 
 TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
@@ -103,8 +113,6 @@ TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
     fw::Ref<Window1> window = startWithoutLoop();
     fw::Ref<CustomCellListbox> list = window->CustomCellListbox1();
     fw::Ref<Class2> pressTimer = window->Class21();
-    ActionCounter palette;
-    pressTimer->addActionNotificationReceiver(&palette);
     std::vector<std::string> log;
     std::vector<fw::Ref<TestButtonsCell>> cells;
     for (int row = 0; row < 2; ++row) {
@@ -112,24 +120,60 @@ TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
         cells.push_back(fw::New<TestButtonsCell>(&log));
         list->customCell(row, 0, cells.back());
     }
-    Clock::time_point rearmed;
+    // A marker that falls due 40 ms after the second press: the loop gives timers their ticks in the
+    // order they fall due, so the press timer's tick comes after it only if the press started its
+    // period anew.
+    fw::Ref<fw::Timer> marker = fw::New<fw::Timer>();
+    marker->setPeriod(40);
+    marker->Action.bind(
+        [&] { log.push_back(std::string("marker, Go ") + (pressTimer->Go ? "True" : "False")); });
     // At 70 ms, the first tick not yet come: without a new period it would come 30 ms later.
     auto second = after(70, [&] {
-        rearmed = Clock::now();
+        marker->setMode(1);
         list->Event_CellClick(1, 0, 0, 0);
         log.push_back("inner returned");
     });
     list->Event_CellClick(0, 0, 0, 0);
     log.push_back("outer returned");
-    pressTimer->removeActionNotificationReceiver(&palette);
 
-    EXPECT_EQ(palette.count, 1);
-    EXPECT_GE(palette.last - rearmed, milliseconds(50));
-    EXPECT_EQ(
-        log, (std::vector<std::string> { "cellClick", "cellClick", "inner returned", "outer returned" }));
+    EXPECT_EQ(log,
+        (std::vector<std::string> {
+            "cellClick", "cellClick", "marker, Go True", "inner returned", "outer returned" }));
+    EXPECT_FALSE(pressTimer->Go);
+    EXPECT_EQ(pressTimer->Mode(), 0);
     EXPECT_EQ(cells[0]->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(cells[1]->mycolor, ButtonsCell::normalColor);
     EXPECT_TRUE(pressTimer->myBu.isNil());
+}
+
+// A receiver that a timer has been given is told after each of its Actions, once however often it
+// was added, until it is taken off again.
+TEST_F(PressTimerTest, ATimerTellsItsReceiversAfterEachAction)
+{
+    struct Receiver : fw::ActionNotificationReceiver {
+        explicit Receiver(const CountedClass2& timer)
+            : timer(timer)
+        {
+        }
+        void PerformAction() override { actionsSeen.push_back(timer.count); }
+        const CountedClass2& timer;
+        std::vector<int> actionsSeen; // the timer's count of Actions when it was told
+    };
+    Receiver twice(*timer), once(*timer);
+    timer->addActionNotificationReceiver(&twice);
+    timer->addActionNotificationReceiver(&twice);
+    timer->addActionNotificationReceiver(&once);
+    timer->addActionNotificationReceiver(nullptr);
+    timer->setPeriod(10);
+    for (int tick = 1; tick <= 2; ++tick) {
+        timer->setMode(1);
+        ASSERT_TRUE(processEventsUntil([&] { return timer->count == tick; }));
+        if (tick == 1)
+            timer->removeActionNotificationReceiver(&once);
+    }
+    EXPECT_EQ(twice.actionsSeen, (std::vector<int> { 1, 2 }));
+    EXPECT_EQ(once.actionsSeen, std::vector<int> { 1 });
+    timer->removeActionNotificationReceiver(&twice);
 }
 
 TEST_F(PressTimerTest, ThePalettesTimerHoldsItsWindowUntilTheWindowCloses)

@@ -78,27 +78,6 @@ template <class T> OnWindow<T> placeOnWindow(int width, int height, bool open)
     return { window, control };
 }
 
-// Counts a timer's actions and writes down the time of the last one.
-class ActionCounter : public fw::ActionNotificationReceiver {
-public:
-    explicit ActionCounter(std::vector<std::string>* log = nullptr)
-        : m_log(log)
-    {
-    }
-    void PerformAction() override
-    {
-        ++count;
-        last = std::chrono::steady_clock::now();
-        if (m_log)
-            m_log->push_back("Action");
-    }
-    int count = 0;
-    std::chrono::steady_clock::time_point last;
-
-private:
-    std::vector<std::string>* m_log;
-};
-
 // A cell object that answers as it is told and writes down what the list asks of it.
 class RecordingCell : public CustomListboxCell {
 public:
