@@ -58,13 +58,14 @@ std::unique_ptr<AppleEventReceiver> AppleEventReceiver::listen(uint32_t creator,
 {
     ListenError ignored;
     ListenError& outcome = error ? *error : ignored;
-    std::optional<std::string> path = eventSocketPath(creator, true);
+    std::string refusal;
+    std::optional<std::string> path = eventSocketPath(creator, true, &refusal);
     if (!path) {
-        outcome = ListenError::DirectoryRefused;
+        outcome = refusal.empty() ? ListenError::DirectoryMissing : ListenError::DirectoryRefused;
         return nullptr;
     }
     sockaddr_un address;
-    if (!makeSocketAddress(*path, address)) {
+    if (!makeEventSocketAddress(creator, SocketEnd::Listening, *path, address)) {
         outcome = ListenError::PathTooLong;
         return nullptr;
     }

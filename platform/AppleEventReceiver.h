@@ -16,8 +16,10 @@ class AppleEventReceiver {
 public:
     enum class ListenError {
         None,
-        DirectoryRefused, // the event directory is missing and cannot be made, or is unsafe
-        PathTooLong,
+        // These two have been told on standard error, in one line that names the folder or the path.
+        DirectoryRefused, // the event directory is unsafe, or cannot be looked at or made
+        PathTooLong, // the socket's path does not fit in a socket address
+        DirectoryMissing, // the folder that is to hold the event directory is missing
         InUse, // a live receiver answers on the socket
         NotASocket, // something else has the socket's name; it is left alone
         Failed,

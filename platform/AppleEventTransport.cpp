@@ -31,12 +31,11 @@ AppleEventSend::AppleEventSend(const AppleEventMessage& message)
 {
     std::optional<std::string> framing = encodeAppleEventFraming(message);
     std::optional<std::string> path = eventSocketPath(message.target, false);
-    if (!framing || !path) {
+    if (!framing || !path || !makeEventSocketAddress(message.target, SocketEnd::Sending, *path, m_address)) {
         fail();
         return;
     }
     m_framing = std::move(*framing);
-    m_path = std::move(*path);
     m_pieces = appleEventPieces(message, m_framing);
     m_socket.reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
     if (!m_socket.valid()) {
@@ -95,13 +94,8 @@ void AppleEventSend::fail()
 
 void AppleEventSend::connect()
 {
-    sockaddr_un address;
-    if (!makeSocketAddress(m_path, address)) {
-        fail();
-        return;
-    }
     for (;;) {
-        if (::connect(m_socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+        if (::connect(m_socket.get(), reinterpret_cast<const sockaddr*>(&m_address), sizeof m_address) == 0
             || errno == EINPROGRESS) {
             m_state = State::Writing;
             write();

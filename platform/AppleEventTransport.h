@@ -8,6 +8,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <sys/un.h>
 #include <vector>
 
 namespace fw::platform {
@@ -16,9 +17,9 @@ namespace fw::platform {
 // caller waits for what it wants (its descriptor readable or writable, or only the time of its next
 // try) in whatever way it likes, and calls step() when that has come. It connects, writes the whole
 // message and reads the 4-byte answer. It is sent only when the receiver answered 0 before the
-// deadline; every other outcome (no receiver, a refused event directory, a connection that closes or
-// stalls, a non-zero answer, the deadline) is a failure. The parameters' bytes are written from their
-// owners' buffers, which must outlive the send.
+// deadline; every other outcome (no receiver, a refused event directory, a socket path too long for an
+// address, a connection that closes or stalls, a non-zero answer, the deadline) is a failure. The
+// parameters' bytes are written from their owners' buffers, which must outlive the send.
 class AppleEventSend {
 public:
     explicit AppleEventSend(const AppleEventMessage& message);
@@ -53,7 +54,7 @@ private:
     Deadline m_deadline;
     Deadline m_nextTry;
     State m_state = State::Connecting;
-    std::string m_path;
+    sockaddr_un m_address {};
     FileDescriptor m_socket;
     std::string m_framing;
     std::vector<std::string_view> m_pieces;

@@ -1,10 +1,11 @@
 #include "platform/EventDirectory.h"
 
+#include "platform/FaultReport.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,19 +43,11 @@ static std::optional<std::string> refusalOf(const struct stat& status)
 // otherwise fill the terminal with the same line.
 static void report(const std::string& path, const std::optional<std::string>& refusal)
 {
-    static std::mutex mutex;
-    static std::string lastTold;
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!refusal) {
-        lastTold.clear();
-        return;
-    }
-    std::string line = "refusing the event directory " + path + ": " + *refusal;
-    if (line == lastTold)
-        return;
-    lastTold = line;
-    std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, line.c_str());
-    std::fflush(stderr);
+    static FaultReport refusals;
+    if (refusal)
+        refusals.tell("refusing the event directory " + path, *refusal);
+    else
+        refusals.gone();
 }
 
 std::optional<std::string> eventDirectory(bool create, std::string* refusal)

@@ -165,6 +165,29 @@ TEST_F(Transport, RefusedDirectoryGetsNothing)
     EXPECT_EQ(message->parameters[0].data, "mended") << "the first connection the receiver took";
 }
 
+// A runtime folder so deep that the socket's path does not fit in a socket address: no send can get
+// through, and the path is named on standard error once, until a send's path has fitted in between.
+TEST_F(Transport, ASocketPathTooLongIsAFailedSendNamedOnce)
+{
+    TemporaryRuntimeDirectory deep(sizeof(sockaddr_un::sun_path));
+    ASSERT_TRUE(eventDirectory(true));
+    const std::string path = deep.eventDirectory() + "/RBv2.sock";
+    const std::string line = std::string(program_invocation_short_name)
+        + ": cannot reach RBv2: the socket's path is too long for a Unix socket address ("
+        + std::to_string(path.size()) + " bytes, at most 107): " + path + "\n";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    {
+        TemporaryRuntimeDirectory shallow;
+        ReceiverThread receiver(answering(0));
+        ASSERT_TRUE(receiver.listening());
+        EXPECT_TRUE(sendAppleEvent(runScript("x")));
+    }
+    EXPECT_FALSE(sendAppleEvent(runScript("x")));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), line + line);
+}
+
 TEST_F(Transport, NonZeroStatusIsAFailedSend)
 {
     for (int32_t status : { 1, -1, -1708, INT32_MIN }) {

@@ -412,6 +412,17 @@ TEST_F(IdeStandin, RefusedDirectoryStopsIt)
     EXPECT_FALSE(exists(m_runtime.eventDirectory() + "/front"));
 }
 
+TEST_F(IdeStandin, ASocketPathTooLongIsNamedInOneLine)
+{
+    TemporaryRuntimeDirectory deep(sizeof(sockaddr_un::sun_path));
+    const std::string path = deep.eventDirectory() + "/RBv2.sock";
+    StandinProcess standin({ "serve" });
+    EXPECT_EQ(standin.wait(), 1);
+    EXPECT_EQ(standin.errors(),
+        "ide-standin: cannot listen as RBv2: the socket's path is too long for a Unix socket address ("
+            + std::to_string(path.size()) + " bytes, at most 107): " + path + "\n");
+}
+
 TEST_F(IdeStandin, ServesAnotherCreatorAndComesToTheFront)
 {
     StandinProcess standin({ "serve", "--front", "--creator", "0x00000001" });

@@ -12,6 +12,7 @@
 #include "framework/BevelButton.h"
 #include "list/ButtonsCell.h"
 #include "list/CustomCellListbox.h"
+#include "platform/EventDirectory.h"
 #include "platform/FourCharCode.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -21,6 +22,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 #include <fcntl.h>
 #include <malloc.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -315,6 +317,24 @@ TEST_F(Scripts, AFailedSendShowsErrorOncePerClick)
             EXPECT_EQ(ide->scripts(), (std::vector<std::string> { "go", "go" }));
         }
     }
+}
+
+TEST_F(Scripts, ARuntimeFolderTooDeepForTheSocketShowsErrorAndSaysWhyOnce)
+{
+    folder.write("go.rbs", "go");
+    TemporaryRuntimeDirectory deep(sizeof(sockaddr_un::sun_path));
+    ASSERT_TRUE(fw::platform::eventDirectory(true)); // as the palette's start makes it
+    open();
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(click(0));
+    EXPECT_TRUE(click(0));
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(messages.texts, (std::vector<std::string> { "Error", "Error" }));
+    const std::string path = deep.eventDirectory() + "/RBv2.sock";
+    EXPECT_EQ(told,
+        std::string(program_invocation_short_name)
+            + ": cannot reach RBv2: the socket's path is too long for a Unix socket address ("
+            + std::to_string(path.size()) + " bytes, at most 107): " + path + "\n");
 }
 
 // The read takes a signed 32-bit count: from 2 GiB on, the file could not be read whole, and part of

@@ -2,6 +2,7 @@
 
 #include "platform/AppleEventMessage.h"
 #include "platform/AtomicReplace.h"
+#include "platform/EventDirectory.h"
 #include "platform/EventSocket.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
@@ -43,17 +44,17 @@ static bool catchStopSignals()
     return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0;
 }
 
-static const char* describe(AppleEventReceiver::ListenError error)
+static std::string describe(AppleEventReceiver::ListenError error)
 {
     switch (error) {
-    case AppleEventReceiver::ListenError::DirectoryRefused:
-        return "the event directory is missing or unsafe (it must be ours and writable by us alone)";
-    case AppleEventReceiver::ListenError::PathTooLong:
-        return "the socket's path is too long";
+    case AppleEventReceiver::ListenError::DirectoryMissing:
+        return "the folder that is to hold " + eventDirectoryPath() + " is missing";
     case AppleEventReceiver::ListenError::InUse:
         return "another receiver is running on the socket";
     case AppleEventReceiver::ListenError::NotASocket:
         return "something that is not a socket has the socket's name";
+    case AppleEventReceiver::ListenError::DirectoryRefused:
+    case AppleEventReceiver::ListenError::PathTooLong:
     case AppleEventReceiver::ListenError::None:
     case AppleEventReceiver::ListenError::Failed:
         break;
@@ -105,8 +106,11 @@ int StandinServer::run()
     AppleEventReceiver::ListenError error;
     std::unique_ptr<AppleEventReceiver> receiver = AppleEventReceiver::listen(m_options.creator, &error);
     if (!receiver) {
-        std::fprintf(stderr, "ide-standin: cannot listen as %s: %s\n",
-            eventSocketName(m_options.creator).c_str(), describe(error));
+        // A refused directory and a path too long have been named in their own one line already.
+        if (error != AppleEventReceiver::ListenError::DirectoryRefused
+            && error != AppleEventReceiver::ListenError::PathTooLong)
+            std::fprintf(stderr, "ide-standin: cannot listen as %s: %s\n",
+                creatorName(m_options.creator).c_str(), describe(error).c_str());
         return 1;
     }
     if (m_options.bringToFront && !bringToFront(m_options.creator)) {

@@ -1,3 +1,4 @@
+#include "platform/EventDirectory.h"
 #include "platform/FourCharCode.h"
 #include "platform/ProcessManager.h"
 #include "platform/standin/StandinServer.h"
@@ -105,9 +106,19 @@ static int switchFront(int argc, char** argv, const char* defaultCode)
     std::optional<uint32_t> code = parseCode(argc == 3 ? argv[2] : defaultCode);
     if (!code)
         return usageError("a code is four characters, or 0x and eight hex digits");
+    std::string refusal;
+    std::optional<std::string> directory = fw::platform::eventDirectory(true, &refusal);
+    if (!directory && !refusal.empty())
+        return 1; // named with its reason in its own one line already
+    if (!directory) {
+        std::fprintf(stderr,
+            "ide-standin: cannot write the front file: the folder that is to hold %s is missing\n",
+            fw::platform::eventDirectoryPath().c_str());
+        return 1;
+    }
     if (!fw::platform::bringToFront(*code)) {
-        // A refused event directory has been named with its reason already.
-        std::fprintf(stderr, "ide-standin: cannot write the front file\n");
+        std::fprintf(stderr, "ide-standin: cannot write the front file in %s: %s\n", directory->c_str(),
+            std::strerror(errno));
         return 1;
     }
     return 0;
