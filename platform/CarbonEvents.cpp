@@ -1,10 +1,12 @@
 #include "platform/CarbonEvents.h"
 
 #include "platform/EventDirectory.h"
+#include "platform/FaultReport.h"
 #include "platform/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <sys/inotify.h>
 #include <sys/stat.h>
@@ -52,6 +54,44 @@ bool isDirectory(const std::string& path)
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+int inotifyInit(int flags)
+{
+    if (std::optional<std::function<int(int)>> replacement = InotifyInitSeam::replacement())
+        return (*replacement)(flags);
+    return inotify_init1(flags);
+}
+
+int inotifyAddWatch(int fd, const char* path, uint32_t mask)
+{
+    if (std::optional<std::function<int(int, const char*, uint32_t)>> replacement
+        = InotifyAddWatchSeam::replacement())
+        return (*replacement)(fd, path, mask);
+    return inotify_add_watch(fd, path, mask);
+}
+
+// The loop that drives the watch, and the descriptor it watches for us now.
+struct Loop {
+    FrontSwitchDescriptorWatcher watcher = nullptr;
+    FrontSwitchCallAfter callAfter = nullptr;
+    int driven = -1;
+};
+Loop loop;
+
+void drive(int fd)
+{
+    loop.driven = fd;
+    if (loop.watcher)
+        loop.watcher(fd);
+}
+
+// A watch that cannot be set up tries again this often: nothing tells when the system has an
+// instance or a watch to give again.
+constexpr std::chrono::seconds retryDelay { 1 };
+
+HandlerCallGuard handlerCallGuard = nullptr;
+
+} // namespace
+
 // Turns replacements of the `front` file into calls of the installed handlers. A notice that arrives
 // while handlers run (a handler may spin a nested event loop) is not delivered inside them; it makes
 // the running round go once more when it ends. So a burst of switches is coalesced, the last one is
@@ -60,20 +100,18 @@ bool isDirectory(const std::string& path)
 // It watches at most two folders: the event directory while it is there and safe, and the nearest
 // existing folder above it, so that it hears the directory (or a missing folder on the way to it)
 // come, go or change. Every such notice arms the watches anew for what is there now. Nothing is
-// polled: between notices the watch costs nothing.
-class FrontSwitchWatch {
+// polled: between notices the watch costs nothing. Only while the system gives no instance or no
+// watch does it try again, once a second.
+class FrontSwitchWatch : public std::enable_shared_from_this<FrontSwitchWatch> {
 public:
-    static FrontSwitchWatch& instance()
-    {
-        static FrontSwitchWatch watch;
-        return watch;
-    }
+    FrontSwitchWatch() = default;
+    ~FrontSwitchWatch();
+    FrontSwitchWatch(const FrontSwitchWatch&) = delete;
+    FrontSwitchWatch& operator=(const FrontSwitchWatch&) = delete;
 
     bool start();
     void add(const Installation& installation) { m_installations.push_back(installation); }
     int32_t nextReference() { return ++m_lastReference; }
-    void reset();
-    void setLoop(FrontSwitchDescriptorWatcher watcher);
     int descriptor() const { return m_inotify.get(); }
     void readNotices();
 
@@ -84,55 +122,84 @@ private:
         std::string child; // the name below an ancestor that leads to the event directory
     };
 
+    bool open();
     void arm(bool announce);
     bool watchFolder(const std::string& path, uint32_t mask, bool eventDirectory, const std::string& child,
-        std::vector<Watch>& into);
+        std::vector<Watch>& into, std::string& shortage);
+    void cannotFollow(const std::string& why);
+    void retry();
     void dispatch();
     Watch* find(int descriptor);
 
     FileDescriptor m_inotify;
-    FrontSwitchDescriptorWatcher m_loop = nullptr;
     std::vector<Watch> m_watches;
     std::vector<Installation> m_installations;
     int32_t m_lastReference = 0;
     bool m_pending = false;
     bool m_dispatching = false;
+    // The system gave no instance or no watch: the watch is incomplete until a try succeeds.
+    bool m_short = false;
+    bool m_retryAsked = false;
+    FaultReport m_fault;
 };
 
-void FrontSwitchWatch::setLoop(FrontSwitchDescriptorWatcher watcher)
+FrontSwitchWatch::~FrontSwitchWatch()
 {
-    m_loop = watcher;
-    if (m_loop && m_inotify.valid())
-        m_loop(m_inotify.get());
+    if (m_inotify.valid() && loop.driven == m_inotify.get())
+        drive(-1);
 }
 
 bool FrontSwitchWatch::start()
 {
-    if (!m_loop)
+    if (!loop.watcher || !loop.callAfter)
         return false;
-    if (!m_inotify.valid()) {
-        m_inotify.reset(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
-        if (!m_inotify.valid())
-            return false;
-        m_loop(m_inotify.get());
-    }
     // A missing directory is made, as it is for every user of it; a refused one is told and left as
     // it is, and the watch waits for it to be mended.
     eventDirectory(true);
-    arm(false);
+    if (open())
+        arm(false);
     return true;
 }
 
-void FrontSwitchWatch::reset()
+bool FrontSwitchWatch::open()
 {
-    m_installations.clear();
-    m_watches.clear();
-    if (m_inotify.valid()) {
-        m_inotify.reset();
-        if (m_loop)
-            m_loop(-1);
+    if (m_inotify.valid())
+        return true;
+    const int fd = inotifyInit(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0) {
+        cannotFollow(std::string("no inotify instance is to be had (") + std::strerror(errno) + ")");
+        return false;
     }
-    m_pending = false;
+    m_inotify.reset(fd);
+    drive(fd);
+    return true;
+}
+
+void FrontSwitchWatch::cannotFollow(const std::string& why)
+{
+    m_short = true;
+    m_fault.tell("cannot follow the front application", why + "; trying again every second");
+    if (m_retryAsked || !loop.callAfter)
+        return;
+    m_retryAsked = true;
+    // A try that comes after the watch has gone finds nothing to do.
+    loop.callAfter(retryDelay, [watch = weak_from_this()] {
+        if (std::shared_ptr<FrontSwitchWatch> alive = watch.lock())
+            alive->retry();
+    });
+}
+
+void FrontSwitchWatch::retry()
+{
+    m_retryAsked = false;
+    if (!m_short || !open())
+        return; // complete again since it was asked for, or asked for once more
+    arm(false);
+    if (m_short)
+        return;
+    // Switches may have come while nothing watched them.
+    m_pending = true;
+    dispatch();
 }
 
 FrontSwitchWatch::Watch* FrontSwitchWatch::find(int descriptor)
@@ -145,11 +212,15 @@ FrontSwitchWatch::Watch* FrontSwitchWatch::find(int descriptor)
 }
 
 bool FrontSwitchWatch::watchFolder(const std::string& path, uint32_t mask, bool eventDirectory,
-    const std::string& child, std::vector<Watch>& into)
+    const std::string& child, std::vector<Watch>& into, std::string& shortage)
 {
-    int descriptor = inotify_add_watch(m_inotify.get(), path.c_str(), mask);
-    if (descriptor < 0)
+    int descriptor = inotifyAddWatch(m_inotify.get(), path.c_str(), mask);
+    if (descriptor < 0) {
+        // No state of the folders explains these; only a later try can get the watch.
+        if ((errno == ENOSPC || errno == ENOMEM) && shortage.empty())
+            shortage = "no inotify watch is to be had for " + path + " (" + std::strerror(errno) + ")";
         return false;
+    }
     into.push_back({ descriptor, eventDirectory, child });
     return true;
 }
@@ -166,6 +237,7 @@ void FrontSwitchWatch::arm(bool announce)
     const int directoryBefore = before ? before->descriptor : -1;
     std::vector<Watch> wanted;
     std::vector<int> made;
+    std::string shortage;
     // What is there can change while the watches are made; a few rounds settle it.
     for (int round = 0; round < 8; ++round) {
         wanted.clear();
@@ -179,11 +251,14 @@ void FrontSwitchWatch::arm(bool announce)
             child = ancestor;
             ancestor = parentOf(ancestor);
         }
-        const bool ancestorWatched = watchFolder(ancestor, ancestorNotices, false, nameOf(child), wanted);
-        const bool directoryWatched = safe && watchFolder(path, directoryNotices, true, "", wanted);
-        // Settled when the folders still stand as they were found.
+        const bool ancestorWatched
+            = watchFolder(ancestor, ancestorNotices, false, nameOf(child), wanted, shortage);
+        const bool directoryWatched = safe && watchFolder(path, directoryNotices, true, "", wanted, shortage);
         for (const Watch& watch : wanted)
             made.push_back(watch.descriptor);
+        // Settled when the folders still stand as they were found; looking again settles no shortage.
+        if (!shortage.empty())
+            break;
         if (ancestorWatched && safe == directoryWatched && eventDirectory(false).has_value() == safe
             && (ancestor == "/" || ancestor == "." || isDirectory(ancestor)))
             break;
@@ -208,6 +283,12 @@ void FrontSwitchWatch::arm(bool announce)
     // A directory that is watched anew may have got its `front` before the watch was there.
     if (announce && directoryNow >= 0 && directoryNow != directoryBefore)
         m_pending = true;
+    if (!shortage.empty()) {
+        cannotFollow(shortage);
+        return;
+    }
+    m_short = false;
+    m_fault.gone();
 }
 
 void FrontSwitchWatch::readNotices()
@@ -256,8 +337,6 @@ void FrontSwitchWatch::readNotices()
     dispatch();
 }
 
-HandlerCallGuard handlerCallGuard = nullptr;
-
 void FrontSwitchWatch::dispatch()
 {
     if (m_dispatching)
@@ -284,7 +363,20 @@ void FrontSwitchWatch::dispatch()
     }
 }
 
-} // namespace
+std::shared_ptr<FrontSwitchWatch> newFrontSwitchWatch()
+{
+    return std::make_shared<FrontSwitchWatch>();
+}
+
+// The watch in use: a test's, or else the program's.
+static std::shared_ptr<FrontSwitchWatch> currentWatch()
+{
+    if (std::optional<std::shared_ptr<FrontSwitchWatch>> replacement = FrontSwitchWatchSeam::replacement())
+        return *replacement;
+    // Never destroyed: at the process's end it would tell a loop that is gone already.
+    static const auto* const programWatch = new std::shared_ptr<FrontSwitchWatch>(newFrontSwitchWatch());
+    return *programWatch;
+}
 
 void setHandlerCallGuard(HandlerCallGuard guard)
 {
@@ -318,36 +410,35 @@ int32_t InstallEventHandler(EventTargetRef target, EventHandlerUPP handler, uint
         wantsFrontSwitch = wantsFrontSwitch
             || (eventClass == applicationEventClass && eventKind == frontSwitchedEventKind);
     }
-    FrontSwitchWatch& watch = FrontSwitchWatch::instance();
-    if (wantsFrontSwitch && !watch.start())
+    std::shared_ptr<FrontSwitchWatch> watch = currentWatch();
+    if (wantsFrontSwitch && !watch->start())
         return eventInternalErr;
     // The handler takes its user data as a 32-bit value, as pointers were when that signature was made.
     auto data = static_cast<int32_t>(reinterpret_cast<intptr_t>(userData));
-    int32_t reference = watch.nextReference();
-    watch.add({ handler, data, reference, wantsFrontSwitch });
+    int32_t reference = watch->nextReference();
+    watch->add({ handler, data, reference, wantsFrontSwitch });
     if (outRef)
         std::memcpy(outRef, &reference, sizeof reference);
     return eventNoErr;
 }
 
-void setFrontSwitchLoop(FrontSwitchDescriptorWatcher watcher)
+void setFrontSwitchLoop(FrontSwitchDescriptorWatcher watcher, FrontSwitchCallAfter callAfter)
 {
-    FrontSwitchWatch::instance().setLoop(watcher);
+    loop.watcher = watcher;
+    loop.callAfter = callAfter;
+    loop.driven = -1;
+    if (int fd = frontSwitchDescriptor(); fd >= 0)
+        drive(fd);
 }
 
 int frontSwitchDescriptor()
 {
-    return FrontSwitchWatch::instance().descriptor();
+    return currentWatch()->descriptor();
 }
 
 void dispatchFrontSwitchNotices()
 {
-    FrontSwitchWatch::instance().readNotices();
-}
-
-void resetEventHandlersForTesting()
-{
-    FrontSwitchWatch::instance().reset();
+    currentWatch()->readNotices();
 }
 
 } // namespace fw::platform

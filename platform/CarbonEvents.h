@@ -1,9 +1,12 @@
 #pragma once
 
 #include "platform/FourCharCode.h"
+#include "platform/Seam.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace fw::platform {
 
@@ -29,22 +32,28 @@ EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr proc);
 // from the event loop each time the event directory's `front` file is replaced; installing it again
 // means it is called once more per switch. `userData` reaches the handler as its 32-bit value. When
 // `outRef` is not nil, a 32-bit reference to the installation is stored there. Gives eventNoErr,
-// eventParamErr for a wrong target, a nil handler or a nil list, and eventInternalErr when the switch
-// cannot be watched (no event loop drives the watch, or the system gives no watch); such a handler
-// is not installed.
+// eventParamErr for a wrong target, a nil handler or a nil list, and eventInternalErr when no event
+// loop drives the watch of the switch; such a handler is not installed.
 //
 // The watch follows the event directory through whatever happens to it and to its parent: removed,
 // renamed away, made anew, refused and later mended. A directory that comes back is watched again, and
 // the handlers are called once, so that they look at a `front` written before the watch was back.
+//
+// When the system has no inotify instance or watch to give, the handler is installed all the same:
+// the fault is told once on standard error, the watch tries again every second, asking the loop for
+// each try, and once it has what it needs it calls the handlers once and follows every switch from
+// then on. Nothing is tried again, and no timer runs, while the watch works.
 int32_t InstallEventHandler(EventTargetRef target, EventHandlerUPP handler, uint32_t numTypes,
     const void* typeList, void* userData, void* outRef);
 
 // The event loop's side of the watch. The watch is one descriptor that turns readable when notices
 // wait; the loop then calls dispatchFrontSwitchNotices(), which reads them and calls the handlers of
 // the switches among them. The loop is told the descriptor through `watcher` when it is made and when
-// it goes (-1); until a loop is set, the switch cannot be watched.
+// it goes (-1), and is asked through `callAfter` for one call of `call` after `delay`, from the loop,
+// when the watch is to try again. Until a loop is set, the switch cannot be watched.
 using FrontSwitchDescriptorWatcher = void (*)(int fd);
-void setFrontSwitchLoop(FrontSwitchDescriptorWatcher watcher);
+using FrontSwitchCallAfter = void (*)(std::chrono::milliseconds delay, std::function<void()> call);
+void setFrontSwitchLoop(FrontSwitchDescriptorWatcher watcher, FrontSwitchCallAfter callAfter);
 int frontSwitchDescriptor();
 void dispatchFrontSwitchNotices();
 
@@ -54,7 +63,17 @@ void dispatchFrontSwitchNotices();
 using HandlerCallGuard = void (*)(const std::function<void()>& call);
 void setHandlerCallGuard(HandlerCallGuard guard);
 
-// Removes every installation and stops watching, so that a test starts from nothing.
-void resetEventHandlersForTesting();
+// The watch of the front switch with all it holds: the installed handlers, its inotify descriptor and
+// its watches. The program has one that lives as long as the process; a test puts a fresh one in
+// place for its scope, and when the last reference to it goes it takes all of that with it and tells
+// the loop's watcher -1. One watch drives the loop at a time: the one that made its descriptor last.
+class FrontSwitchWatch;
+struct FrontSwitchWatchSeam : Seam<FrontSwitchWatchSeam, std::shared_ptr<FrontSwitchWatch>> { };
+std::shared_ptr<FrontSwitchWatch> newFrontSwitchWatch();
+
+// What the watch is made of, as the system gives it: inotify_init1 and inotify_add_watch.
+struct InotifyInitSeam : Seam<InotifyInitSeam, std::function<int(int flags)>> { };
+struct InotifyAddWatchSeam
+    : Seam<InotifyAddWatchSeam, std::function<int(int fd, const char* path, uint32_t mask)>> { };
 
 } // namespace fw::platform

@@ -12,10 +12,16 @@
 #include <filesystem>
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
 
 #include <array>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <functional>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,23 +94,64 @@ int32_t install(EventHandlerProcPtr proc, const TypeList& types = frontSwitch, v
         GetApplicationEventTarget(), NewEventHandlerUPP(proc), types.count, types.data(), userData, nullptr);
 }
 
+// The event loop's side of the watch as the framework gives it, with every later call that the watch
+// asks for counted: how many it asked for, for how long each, and how many came.
+class CountingLoop {
+public:
+    CountingLoop()
+    {
+        asked = fired = 0;
+        delays.clear();
+        setFrontSwitchLoop(&watch, &callAfter);
+    }
+    ~CountingLoop()
+    {
+        delete notifier;
+        fw::qt::driveFrontSwitches();
+    }
+    CountingLoop(const CountingLoop&) = delete;
+    CountingLoop& operator=(const CountingLoop&) = delete;
+
+    static inline int asked = 0;
+    static inline int fired = 0;
+    static inline std::vector<std::chrono::milliseconds> delays;
+
+private:
+    static void watch(int fd)
+    {
+        delete notifier;
+        if (fd < 0)
+            return;
+        notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifier, &QSocketNotifier::activated, [] { dispatchFrontSwitchNotices(); });
+    }
+    static void callAfter(std::chrono::milliseconds delay, std::function<void()> call)
+    {
+        ++asked;
+        delays.push_back(delay);
+        QTimer::singleShot(delay, QCoreApplication::instance(), [call = std::move(call)] {
+            ++fired;
+            call();
+        });
+    }
+
+    static inline QPointer<QSocketNotifier> notifier;
+};
+
 class CarbonEvents : public testing::Test {
 protected:
     void SetUp() override
     {
-        resetEventHandlersForTesting();
         calls = otherCalls = depth = deepest = 0;
         lastUserData = 0;
         lastFront.reset();
         duringHandler = nullptr;
     }
-    void TearDown() override
-    {
-        resetEventHandlersForTesting();
-        duringHandler = nullptr;
-    }
+    void TearDown() override { duringHandler = nullptr; }
 
     TemporaryRuntimeDirectory m_runtime;
+    // The test's own watch: the handlers it installs go with it.
+    FrontSwitchWatchSeam::Scoped m_watch { newFrontSwitchWatch() };
 };
 
 TEST_F(CarbonEvents, EachReplacementOfFrontCallsTheHandler)
@@ -255,7 +302,7 @@ TEST_F(CarbonEvents, SwitchesAreHeardThroughEveryFaultOfTheDirectory)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TemporaryRuntimeDirectory runtime;
-        resetEventHandlersForTesting();
+        FrontSwitchWatchSeam::Scoped watch { newFrontSwitchWatch() };
         calls = 0;
         lastFront.reset();
         ASSERT_EQ(install(frontSwitched), eventNoErr);
@@ -269,7 +316,6 @@ TEST_F(CarbonEvents, SwitchesAreHeardThroughEveryFaultOfTheDirectory)
         ASSERT_TRUE(bringToFront(fourCC("MACS")));
         EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("MACS"); })) << "and after that";
 
-        resetEventHandlersForTesting();
         fs::remove_all(runtime.eventDirectory() + ".old");
         fs::remove_all(runtime.path() + ".old");
     }
@@ -325,9 +371,82 @@ TEST_F(CarbonEvents, ARefusedDirectoryIsToldOnceAndFollowedOnceMended)
     EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }));
 }
 
+// Without an inotify instance or watch to be had, the handler is installed all the same, the fault is
+// told once, and the watch tries again every second; once it can watch, it delivers the switch made
+// meanwhile and follows every one after, with no further try.
+TEST_F(CarbonEvents, AWatchThatCannotBeSetUpIsToldOnceAndTriedAgainUntilItFollows)
+{
+    enum class Fails { Instance, EveryWatch, DirectoryWatch };
+    const struct Case {
+        const char* name;
+        Fails fails;
+        int error;
+        bool atInstall; // else once a directory made anew is to be watched
+    } cases[] = {
+        { "no instance at install", Fails::Instance, EMFILE, true },
+        { "no watch at install", Fails::EveryWatch, ENOSPC, true },
+        { "no watch for the event directory at install", Fails::DirectoryWatch, ENOMEM, true },
+        { "no watch for an event directory made anew", Fails::DirectoryWatch, ENOSPC, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryRuntimeDirectory runtime;
+        FrontSwitchWatchSeam::Scoped watch { newFrontSwitchWatch() };
+        CountingLoop loop;
+        bool failing = c.atInstall;
+        InotifyInitSeam::Scoped init([&](int flags) {
+            if (failing && c.fails == Fails::Instance) {
+                errno = c.error;
+                return -1;
+            }
+            return inotify_init1(flags);
+        });
+        InotifyAddWatchSeam::Scoped addWatch([&](int fd, const char* path, uint32_t mask) {
+            if (failing
+                && (c.fails == Fails::EveryWatch
+                    || (c.fails == Fails::DirectoryWatch && path == runtime.eventDirectory()))) {
+                errno = c.error;
+                return -1;
+            }
+            return inotify_add_watch(fd, path, mask);
+        });
+        calls = 0;
+        lastFront.reset();
+        testing::internal::CaptureStderr();
+        ASSERT_EQ(install(frontSwitched), eventNoErr);
+        if (!c.atInstall) {
+            ASSERT_TRUE(bringToFront(fourCC("MACS")));
+            ASSERT_TRUE(processEventsUntil([] { return lastFront == fourCC("MACS"); }));
+            failing = true;
+            fs::remove_all(runtime.eventDirectory());
+        }
+        ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+        // The watch came short, then a try came and failed as well.
+        ASSERT_TRUE(processEventsUntil([] { return CountingLoop::fired >= 1; }));
+        EXPECT_NE(lastFront, fourCC("RBv2")) << "not followed while it cannot be watched";
+
+        failing = false;
+        EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("RBv2"); }))
+            << "the switch made while it could not be watched";
+        ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+        EXPECT_TRUE(processEventsUntil([] { return lastFront == fourCC("Fndr"); }));
+        EXPECT_EQ(CountingLoop::fired, CountingLoop::asked) << "no try is left once it watches";
+        for (std::chrono::milliseconds delay : CountingLoop::delays)
+            EXPECT_EQ(delay, std::chrono::seconds(1));
+
+        const std::string what = c.fails == Fails::Instance ? "no inotify instance is to be had"
+            : c.fails == Fails::EveryWatch ? "no inotify watch is to be had for " + runtime.path()
+                                           : "no inotify watch is to be had for " + runtime.eventDirectory();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            std::string(program_invocation_short_name) + ": cannot follow the front application: " + what
+                + " (" + std::strerror(c.error) + "); trying again every second\n")
+            << "one line, however often it is tried";
+    }
+}
+
 TEST_F(CarbonEvents, WithoutALoopTheSwitchCannotBeWatched)
 {
-    setFrontSwitchLoop(nullptr);
+    setFrontSwitchLoop(nullptr, nullptr);
     EXPECT_EQ(install(frontSwitched), eventInternalErr);
     fw::qt::driveFrontSwitches();
     EXPECT_EQ(install(frontSwitched), eventNoErr);

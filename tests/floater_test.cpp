@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -76,21 +77,14 @@ private:
     int m_count = 0;
 };
 
-// The palette window as the program opens it, with its event directory, folder and handlers each
-// test's own. The front-switch handlers are removed before and after, since the switcher's installs
-// would otherwise outlive the test.
+// The palette window as the program opens it, with its event directory, folder and front-switch
+// handlers each test's own.
 class Switcher : public PaletteFixture {
 protected:
     void SetUp() override
     {
-        fw::platform::resetEventHandlersForTesting();
         PaletteFixture::SetUp();
         ASSERT_TRUE(fw::platform::eventDirectory(true));
-    }
-    void TearDown() override
-    {
-        fw::platform::resetEventHandlersForTesting();
-        PaletteFixture::TearDown();
     }
 
     // Makes the palette and raises the Open events: it ends hidden, naming the IDE.
@@ -171,6 +165,44 @@ TEST_F(Switcher, TheIdeStandinsFrontAndBackShowAndHideThePalette)
     ASSERT_EQ(runStandin({ "back" }), 0);
     EXPECT_TRUE(processEventsUntil([&] { return !palette->widget()->isVisible(); }));
     EXPECT_FALSE(palette->Visible());
+}
+
+// Another program of the user may hold every inotify instance when the palette starts: it shows
+// itself as the front application stands, says why it cannot follow, and follows from the moment an
+// instance is to be had, with no restart.
+TEST_F(Switcher, WithNoInotifyInstanceAtStartThePaletteFollowsOnceOneIsFreed)
+{
+    bool taken = true;
+    int tries = 0;
+    fw::platform::InotifyInitSeam::Scoped init([&](int flags) {
+        ++tries;
+        if (taken) {
+            errno = EMFILE;
+            return -1;
+        }
+        return inotify_init1(flags);
+    });
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    fw::Ref<Window1> palette = openPalette();
+    testing::internal::CaptureStderr();
+    FloaterProcessFix::Install();
+    EXPECT_TRUE(shown(palette));
+    ASSERT_TRUE(bringToFront(fourCC("Fndr")));
+    ASSERT_TRUE(processEventsUntil([&] { return tries >= 2; })) << "tried again";
+    EXPECT_TRUE(shown(palette)) << "no switch is followed without an instance";
+
+    taken = false;
+    EXPECT_TRUE(processEventsUntil([&] { return !palette->widget()->isVisible(); }))
+        << "the switch made while no instance was to be had";
+    ASSERT_TRUE(bringToFront(fourCC("RBv2")));
+    EXPECT_TRUE(processEventsUntil([&] { return palette->widget()->isVisible(); }));
+    const std::string told = testing::internal::GetCapturedStderr();
+    const std::string line = std::string(program_invocation_short_name)
+        + ": cannot follow the front application: no inotify instance is to be had (" + std::strerror(EMFILE)
+        + "); trying again every second\n";
+    EXPECT_NE(told.find(line), std::string::npos) << told;
+    EXPECT_EQ(told.find(line), told.rfind(line)) << "told once: " << told;
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(Switcher, AFailingFrontQueryChangesNothingAndReportsNothing)
@@ -267,6 +299,7 @@ TEST_F(Switcher, RapidSwitchesEndInTheLastStateAndTheLoopStaysResponsive)
 {
     for (const bool endWithIde : { true, false }) {
         SCOPED_TRACE(endWithIde ? "ending with the IDE" : "ending with another application");
+        fw::platform::FrontSwitchWatchSeam::Scoped watch { fw::platform::newFrontSwitchWatch() };
         fw::Ref<Window1> palette = openPalette();
         FloaterProcessFix::Install();
         const int total = 300;
@@ -296,7 +329,6 @@ TEST_F(Switcher, RapidSwitchesEndInTheLastStateAndTheLoopStaysResponsive)
         EXPECT_EQ(shown(palette), endWithIde);
         EXPECT_GT(ticksWhileSwitching, 0) << "other events were starved";
         PaletteFixture::reset();
-        fw::platform::resetEventHandlersForTesting();
     }
 }
 

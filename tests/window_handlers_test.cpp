@@ -42,16 +42,10 @@ constexpr int lineY = 2 + 19;
 // the test's own.
 class WindowHandlers : public PaletteFixture {
 protected:
-    void SetUp() override
-    {
-        fw::platform::resetEventHandlersForTesting();
-        PaletteFixture::SetUp();
-    }
     void TearDown() override
     {
         list = nullptr;
         window = nullptr;
-        fw::platform::resetEventHandlersForTesting();
         PaletteFixture::TearDown();
     }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 
 namespace fw::qt {
 
@@ -22,11 +23,18 @@ void watchDescriptor(int fd)
     QObject::connect(notifier, &QSocketNotifier::activated, [] { platform::dispatchFrontSwitchNotices(); });
 }
 
+// A try of a watch that could not be set up; it goes with the application object, as the notifier does.
+void callAfter(std::chrono::milliseconds delay, std::function<void()> call)
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        QTimer::singleShot(delay, application, std::move(call));
+}
+
 } // namespace
 
 void driveFrontSwitches()
 {
-    platform::setFrontSwitchLoop(&watchDescriptor);
+    platform::setFrontSwitchLoop(&watchDescriptor, &callAfter);
 }
 
 } // namespace fw::qt

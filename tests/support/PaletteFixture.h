@@ -29,7 +29,6 @@ protected:
         MenuBar1::_implicitInstance.__Exit();
         for (PictureCache* cache : pictureCaches())
             cache->__Exit();
-        fw::platform::resetEventHandlersForTesting();
     }
 
     // The framework's state of a run of the test's own, which goes with the test.
@@ -38,6 +37,9 @@ protected:
     // The test's own event directory: a run of the loop installs the front-switch handler, which
     // must neither reach the user's directory nor outlive the test.
     TemporaryRuntimeDirectory runtime;
+
+    // The test's own front-switch watch, which takes the handlers that the run installs with it.
+    fw::platform::FrontSwitchWatchSeam::Scoped frontSwitches { fw::platform::newFrontSwitchWatch() };
 
     // Message boxes, the unhandled-exception report among them, are recorded instead of shown.
     MsgBoxRecorder messages;
