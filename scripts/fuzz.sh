@@ -16,6 +16,11 @@ done
 # make_corpus is built too, so that the generator of the seeds keeps up with the code.
 cmake --build build-fuzz --target "${targets[@]}" make_corpus
 mkdir -p build-fuzz/crashes
+# Qt wants a runtime folder of ours alone; the runs get one of their own, removed when they end.
+runtime=$PWD/build-fuzz/runtime
+rm -rf "$runtime"
+mkdir -m 0700 "$runtime"
+trap 'rm -rf "$runtime"' EXIT
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
   corpus=build-fuzz/corpus/$name
@@ -24,7 +29,8 @@ for target in "${targets[@]}"; do
   [ -d "tests/fuzz/corpus/$name" ] && seeds=("tests/fuzz/corpus/$name")
   echo "-- fuzzing $target for ${seconds}s"
   log=build-fuzz/$name.log
-  if ! QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ./build-fuzz/fuzz/"$target" \
+  if ! XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+      UBSAN_OPTIONS=print_stacktrace=1 ./build-fuzz/fuzz/"$target" \
       -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
       -artifact_prefix=build-fuzz/crashes/"$name"- "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     tail -n 40 "$log"
