@@ -106,7 +106,7 @@ void Window::openNow()
         return;
     m_state = State::Open;
     if (m_visible)
-        m_widget->show();
+        m_widget->setShown(true);
     // Controls first, in the order they were added, then the window itself.
     const std::vector<NamedControl> controls = m_controls;
     forEachControl<RectControl>(controls, [](RectControl& rect) { rect.Event_Open(); });
@@ -205,10 +205,7 @@ void Window::setVisible(bool visible)
     // Before its Open the window only remembers the setting; it appears when it opens.
     if (m_state != State::Open || !m_widget)
         return;
-    if (visible)
-        m_widget->show();
-    else
-        m_widget->hide();
+    m_widget->setShown(visible);
 }
 
 void Window::Show()
@@ -237,7 +234,7 @@ void Window::CloseWindow()
     controls.clear();
     m_menuPresenter.reset();
     if (m_widget) {
-        m_widget->hide();
+        m_widget->setShown(false);
         // The close may come from inside one of the widget's own events (the user's resize or close),
         // and Qt goes on using the widget when the event returns: it goes from the event loop instead.
         m_widget->orphan();
@@ -341,7 +338,7 @@ void Window::applyFlags()
         flags |= Qt::WindowCloseButtonHint;
     m_widget->setWindowFlags(flags);
     if (wasVisible)
-        m_widget->show();
+        m_widget->setShown(true);
 }
 
 Ref<Object> RuntimeWindowControlByName(const Ref<Window>& window, const String& name)

@@ -7,6 +7,8 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
+#include <QWindow>
 
 namespace fw::qt {
 
@@ -14,6 +16,40 @@ WindowWidget::WindowWidget(Window& owner)
     : m_owner(&owner)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void WindowWidget::setShown(bool shown)
+{
+    m_shown = shown;
+    if (shown)
+        showWhenHidden();
+    else
+        hide();
+}
+
+void WindowWidget::showWhenHidden()
+{
+    if (!m_shown || isVisible())
+        return;
+    // A window that the window system still has on screen is shown once it has told of the hide. Shown
+    // before that, Qt's xcb plugin sets its state (kept on top) as on an unmapped window, which a window
+    // manager does not follow, and warns; and a window manager that mapped it late, after the hide,
+    // takes it away again when it carries out the hide.
+    if (m_watched && m_watched->isExposed())
+        return;
+    show();
+    if (windowHandle() != m_watched) {
+        m_watched = windowHandle();
+        m_watched->installEventFilter(this);
+    }
+}
+
+bool WindowWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // Shown from the loop, not inside the expose event, which Qt goes on handling as the hidden state.
+    if (event->type() == QEvent::Expose && watched == m_watched && !m_watched->isExposed() && m_shown)
+        QTimer::singleShot(0, this, [this] { showWhenHidden(); });
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowWidget::paintEvent(QPaintEvent*)

@@ -27,6 +27,8 @@ COLLAPSED = 25
 GROWN = 260
 
 OVERALL_DEADLINE = 150  # seconds; CTest's own limit is longer, so that this script cleans up first
+# Quick switches through the stand-in, as a user who flips between the IDE and another application.
+FAST_SWITCHES = 30
 
 # The folder's items. Rows come in the byte order of the names that match "rbs$"; a row's click
 # reads caption + ".rbs", where the caption is the name less its first ".rbs". `sends` names the
@@ -177,6 +179,9 @@ class Palette:
         env["PATH"] = opener_bin + os.pathsep + env.get("PATH", "/usr/bin:/bin")
         env["DISPLAY"] = start_display(self.processes, env)
         env["QT_QPA_PLATFORM"] = "xcb"
+        if "LSAN_OPTIONS" in env:
+            # Under the sanitizers the palette's standard error holds its own lines only, as without.
+            env["LSAN_OPTIONS"] += ":print_suppressions=0"
         self.env = env
         say(f"display {env['DISPLAY']}, work folder {self.work}")
 
@@ -249,6 +254,13 @@ class Palette:
         self.wait_map_state("back", "IsUnMapped")
         run(self.standin_tool("front"), env)
         self.wait_map_state("front", "IsViewable")
+
+        self.step(f"switched back and front {FAST_SWITCHES} times in a row, the palette ends shown and prints nothing")
+        for _ in range(FAST_SWITCHES):
+            run(self.standin_tool("back"), env)
+            run(self.standin_tool("front"), env)
+        self.wait_map_state("front after the fast switches", "IsViewable")
+        self.check_own_lines_only("after the fast switches")
 
         events = os.path.join(runtime, "apple-events")
         self.step("the event directory renamed away and made anew: the palette follows the front file in it")
@@ -379,6 +391,13 @@ class Palette:
                 "seconds of the send")
         if status != 0:
             raise Failure(f"the palette quit with status {status}: {self.processes.log('palette')}")
+        self.check_own_lines_only("over the whole run")
+
+    def check_own_lines_only(self, what):
+        # The palette's own messages begin with its name; anything else (Qt's warnings) is noise.
+        others = [line for line in self.processes.log("palette").splitlines() if not line.startswith("ide-script: ")]
+        if others:
+            raise Failure(f"{what}: the palette printed {len(others)} lines not its own, first {others[0]!r}")
 
     def check_flash(self, row, contents):
         # The face shows pressed from the click until one 100 ms tick after the send. The shots go on until
