@@ -60,24 +60,17 @@ uint64_t BinaryStream::Length() const
 namespace {
 
 // Sets `bytes` to `size` bytes and fills them from `fd`, giving how many came; the String keeps only
-// those. The new bytes are not zero-filled first where the library lets a string grow without that: a
-// script of many megabytes is then written once, by the read. The read stops at the end of the file
-// and at an error: what came before it is the result.
+// those. The new bytes are not zero-filled first: a script of many megabytes is written once, by the
+// read. The read stops at the end of the file and at an error: what came before it is the result.
 size_t growAndRead(std::string& bytes, size_t size, int fd, size_t wanted)
 {
     const size_t had = bytes.size();
     const size_t end = std::min(size, wanted);
     size_t got = 0;
-#if defined(__cpp_lib_string_resize_and_overwrite)
     bytes.resize_and_overwrite(size, [&](char* data, size_t) {
         platform::readWhole(fd, data + had, end - had, got);
         return had + got;
     });
-#else
-    bytes.resize(size);
-    platform::readWhole(fd, bytes.data() + had, end - had, got);
-    bytes.resize(had + got);
-#endif
     return had + got;
 }
 

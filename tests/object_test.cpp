@@ -76,7 +76,7 @@ TEST(Ref, CycleIsFreedOnceOneSideReleases)
 TEST(Ref, NilUseRaisesNilObjectException)
 {
     Ref<Tracked> nil;
-    EXPECT_THROW(nil->name, NilObjectException);
+    EXPECT_THROW((void)nil->name, NilObjectException);
     EXPECT_THROW(*nil, NilObjectException);
     try {
         (void)nil->name;

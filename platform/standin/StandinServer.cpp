@@ -241,17 +241,17 @@ StandinServer::Acceptance StandinServer::accept(std::string_view body, uint32_t 
     std::optional<AppleEventMessage> message = decodeAppleEventBody(body);
     if (!message || message->eventClass != fourCC("RBae") || message->eventID != fourCC("scpt")
         || message->target != creator)
-        return { Refusal::MalformedOrForeign };
+        return { Refusal::MalformedOrForeign, {} };
     const AppleEventParameter* script = nullptr;
     for (const AppleEventParameter& parameter : message->parameters) {
         if (parameter.keyword != fourCC("----"))
             continue;
         if (script)
-            return { Refusal::TwoDirectObjects };
+            return { Refusal::TwoDirectObjects, {} };
         script = &parameter;
     }
     if (!script || script->type != fourCC("TEXT"))
-        return { Refusal::NoTextDirectObject };
+        return { Refusal::NoTextDirectObject, {} };
     return { Refusal::None, script->data };
 }
 

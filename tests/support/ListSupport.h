@@ -134,6 +134,7 @@ private:
 // them: a click presses the face and is handled; a paint shows the face colour it finds.
 class TestButtonsCell : public ButtonsCell {
 public:
+    using ButtonsCell::Constructor;
     void Constructor(std::vector<std::string>* log) { m_log = log; }
 
     bool cellClick(int32_t, int32_t) override
