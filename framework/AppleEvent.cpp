@@ -1,5 +1,6 @@
 #include "framework/AppleEvent.h"
 
+#include "framework/Application.h"
 #include "framework/ClassRecord.h"
 #include "framework/qt/SendWait.h"
 #include "platform/AppleEventTransport.h"
@@ -28,6 +29,16 @@ uint32_t keywordCode(const String& keyword)
         throw OutOfBoundsException(String("\"" + keyword.bytes() + "\" is not a four-character keyword"));
     return code;
 }
+
+// The sends in progress, each waiting inside the handler that made it.
+int32_t sendsWaiting = 0;
+
+struct Waiting {
+    Waiting() { ++sendsWaiting; }
+    ~Waiting() { --sendsWaiting; }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+};
 
 } // namespace
 
@@ -60,6 +71,11 @@ void AppleEvent::setStringParam(const String& keyword, const String& value)
 
 bool AppleEvent::Send()
 {
+    // Both before the socket is opened: after a quit nothing more goes out, and at the bound a send
+    // costs neither a descriptor nor a level of stack.
+    if (Runtime::quitRequested() || sendsWaiting >= maxWaitingSends)
+        return false;
+    const Waiting waiting;
     // Handlers run inside the wait: the event, and the texts it sends from, are held until it ends,
     // whatever those handlers do to it.
     Ref<AppleEvent> protector(this);

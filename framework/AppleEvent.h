@@ -26,8 +26,17 @@ public:
     // True when the receiver accepted the whole event; False when it could not be delivered, was
     // refused, or no answer came within the transport's timeout. The reply's contents are not read.
     // The wait for the answer runs the event loop, as DoEvents does, so other handlers (another
-    // Send among them) run inside it. False, too, when the program is asked to quit during the wait.
+    // Send among them) run inside it. False, too, when the program is asked to quit during the wait;
+    // and False at once, with nothing sent, once it has been asked to quit or while maxWaitingSends
+    // sends wait.
     bool Send();
+
+    // The sends that may wait for their answers at once. Each is a nested loop inside a click's
+    // handler, about 3.5 KB of stack, and holds two descriptors: its socket and the script file that
+    // the palette keeps open through the send. 16 of them hold some 56 KB of the 8 MiB of stack (about
+    // twice that under AddressSanitizer) and 32 of the 1,024 descriptors that a Debian 12 system gives
+    // a process by default, however long clicks keep coming while the receiver does not answer.
+    static constexpr int32_t maxWaitingSends = 16;
 
 private:
     struct Parameter {

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Class2.h"
 #include "app/Window1.h"
+#include "framework/Application.h"
 #include "framework/Conversions.h"
 #include "list/ButtonsCell.h"
 
@@ -52,8 +53,9 @@ bool CustomCellListbox::Event_CellClick(int32_t row, int32_t column, int32_t x, 
         Global::Window1()->Class21()->Go = true;
         Global::Window1()->Class21()->setMode(1);
         // The list's window may close inside the wait; its timer goes with it, and asking for the palette
-        // window then would make a new one, so the wait ends with the window.
-        while (Window() && Global::Window1()->Class21()->Go)
+        // window then would make a new one, so the wait ends with the window. It ends with a quit too:
+        // the tick would only hold up the end, once for every press that waits.
+        while (Window() && Global::Window1()->Class21()->Go && !fw::Runtime::quitRequested())
             Global::App()->DoEvents(-1);
         // The wait runs other events: the reload button may have removed the row or put another cell
         // object in it. Only a button cell still in place gets its normal face back.

@@ -2,12 +2,15 @@
 // inside it, each send counts its own answer, and a quit ends the wait at once.
 
 #include "tests/support/After.h"
+#include "tests/support/Captions.h"
+#include "tests/support/EventLoop.h"
 #include "tests/support/PaletteFixture.h"
 #include "tests/support/Patience.h"
 #include "tests/support/ScriptFolder.h"
 #include "tests/support/ScriptReceiver.h"
 #include "tests/support/TemporaryRuntimeDirectory.h"
 
+#include "app/Class2.h"
 #include "framework/AppleEvent.h"
 #include "framework/Timer.h"
 #include "list/ButtonsCell.h"
@@ -17,7 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <future>
 #include <linux/sockios.h>
 #include <memory>
@@ -33,6 +40,12 @@ using fw::platform::fourCC;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+size_t openDescriptors()
+{
+    const std::filesystem::directory_iterator entries("/proc/self/fd");
+    return static_cast<size_t>(std::distance(begin(entries), end(entries)));
+}
 
 bool send(const std::string& script)
 {
@@ -234,6 +247,112 @@ TEST_F(PaletteSendWait, ClosingTheWindowDuringTheWaitEndsItPromptlyWithoutAnErro
     EXPECT_TRUE(fw::Runtime::applicationQuit());
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "script A" });
+}
+
+// Clicks while the IDE never answers, each from inside the wait of the one before, until the bound of
+// waiting sends; past it a click sends nothing and shows "Error", and the stack and the descriptors
+// stay as they were, however many such clicks come.
+TEST_F(PaletteSendWait, PastTheBoundAClickSendsNothingAndShowsError)
+{
+    fw::platform::SendTimeoutSeam::Scoped timeout(std::chrono::minutes(10)); // they wait until the quit
+    const int bound = fw::AppleEvent::maxWaitingSends;
+    const size_t extraClicks = 5;
+    std::vector<std::string> boxes;
+    std::vector<uintptr_t> stackAt;
+    std::vector<size_t> descriptorsAt;
+    fw::MsgBoxSeam::Scoped recorder([&](const fw::String& text) {
+        const char here = 0;
+        boxes.push_back(text.bytes());
+        stackAt.push_back(reinterpret_cast<uintptr_t>(&here));
+        descriptorsAt.push_back(openDescriptors());
+    });
+    // A timer does not fire again while its own handler runs: each extra click comes once the one
+    // before it has returned, from inside the innermost send's wait.
+    QTimer extra;
+    extra.setInterval(5);
+    size_t extraDone = 0;
+    QObject::connect(&extra, &QTimer::timeout, [&] {
+        if (extraDone == extraClicks) {
+            extra.stop();
+            Global::App()->Quit();
+            return;
+        }
+        EXPECT_TRUE(click(0));
+        ++extraDone;
+    });
+    std::vector<std::unique_ptr<QTimer>> timers;
+    int nested = 0;
+    int returned = 0;
+    std::function<void()> nest = [&] {
+        ++nested;
+        if (nested < bound)
+            timers.push_back(after(5, nest));
+        else
+            extra.start();
+        click(nested % 2);
+        ++returned;
+    };
+    timers.push_back(after(0, nest));
+    auto guard = after(patience, [] {
+        ADD_FAILURE() << "the clicks past the bound did not return";
+        Global::App()->Quit();
+    });
+    ASSERT_TRUE(processEventsUntil([&] { return returned == bound; }, 2 * patience));
+
+    EXPECT_EQ(extraDone, extraClicks);
+    EXPECT_EQ(boxes, std::vector<std::string>(extraClicks, "Error"));
+    ASSERT_EQ(stackAt.size(), extraClicks);
+    EXPECT_EQ(std::count(stackAt.begin(), stackAt.end(), stackAt[0]), static_cast<long>(extraClicks));
+    EXPECT_EQ(std::count(descriptorsAt.begin(), descriptorsAt.end(), descriptorsAt[0]),
+        static_cast<long>(extraClicks));
+    const std::vector<std::string> scripts = ide.scripts();
+    EXPECT_EQ(scripts.size(), static_cast<size_t>(bound)) << "the IDE got the waiting ones only";
+}
+
+// Ctrl+Q while sends and press flashes wait inside one another: every wait returns at once, innermost
+// first, before the press timer ticks; no "Error" is shown, and a click after the quit sends nothing.
+TEST_F(PaletteSendWait, AQuitEndsEveryWaitAtOnceAndNothingIsSentAfterIt)
+{
+    folder.write("N_rbs"); // its row's click finds no N_rbs.rbs: it sends nothing and only flashes
+    list->DeleteAllRows();
+    window->ReadMenu(list);
+    const int32_t a = 0, b = 1, flashOnly = 2;
+    ASSERT_TRUE(rowsShow(list, { "A", "B", "N_rbs" }));
+    // A tick long after a prompt end: a wait that returns before the tick sees Go still True.
+    window->Class21()->setPeriod(5000);
+    std::vector<std::string> log;
+    std::vector<std::unique_ptr<QTimer>> timers;
+    bool clickedAfterQuit = false;
+    const auto then = [&](std::function<void()> next) { timers.push_back(after(20, std::move(next))); };
+    const auto clickLogged = [&](int32_t row, const char* name) {
+        EXPECT_TRUE(click(row));
+        log.push_back(std::string(name) + " returned, Go " + (window->Class21()->Go ? "True" : "False"));
+    };
+    then([&] {
+        then([&] {
+            then([&] {
+                then([&] {
+                    Global::App()->Quit();
+                    timers.push_back(after(0, [&] {
+                        EXPECT_TRUE(click(a));
+                        clickedAfterQuit = true;
+                    }));
+                });
+                clickLogged(flashOnly, "second flash");
+            });
+            clickLogged(b, "send B");
+        });
+        clickLogged(flashOnly, "first flash");
+    });
+    clickLogged(a, "send A");
+    ASSERT_TRUE(processEventsUntil([&] { return clickedAfterQuit; }));
+
+    EXPECT_EQ(log,
+        (std::vector<std::string> { "second flash returned, Go True", "send B returned, Go True",
+            "first flash returned, Go True", "send A returned, Go True" }))
+        << "a wait went on to the tick after the quit";
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(ide.scripts(), (std::vector<std::string> { "script A", "script B" }));
 }
 
 } // namespace
