@@ -44,6 +44,10 @@ Timer::~Timer() = default;
 
 void Timer::setMode(int32_t mode)
 {
+    // Settings that come faster than the period would otherwise put the tick off for as long as they
+    // came, and a wait for it that nests with each of them (a press flash's) would nest without end.
+    if (mode == 1 && m_mode == 1 && m_timer->isActive())
+        return;
     m_mode = mode;
     arm();
 }

@@ -36,8 +36,9 @@ public:
     ~Timer() override;
 
     int32_t Mode() const { return m_mode; }
-    // Setting Mode 1 or 2 always starts the period anew, also on a timer that is already armed: the
-    // tick then comes Period milliseconds after the latest setting. After a single tick Mode reads 0.
+    // Setting Mode 1 or 2 starts the period anew, except Mode 1 on a timer whose single tick is still
+    // to come: that tick stays where it is, Period milliseconds after the first setting, so that
+    // settings that keep coming cannot put it off for ever. After a single tick Mode reads 0.
     void setMode(int32_t mode);
     int32_t Period() const { return m_period; }
     void setPeriod(int32_t milliseconds);

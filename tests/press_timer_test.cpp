@@ -7,7 +7,12 @@
 #include "framework/Timer.h"
 #include "list/CustomCellListbox.h"
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -106,8 +111,8 @@ TEST_F(PressTimerTest, ActionClearsGoAndTouchesNothingElse)
     timer->setMode(0);
 }
 
-// Two presses, the second during the first's wait: it arms the timer again, which starts the period
-// anew, and the one tick that follows ends both waits, the inner first.
+// Two presses, the second during the first's wait: it arms the timer again, which leaves the tick
+// where the first press put it, and that one tick ends both waits, the inner first.
 TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
 {
     fw::Ref<Window1> window = startWithoutLoop();
@@ -121,13 +126,13 @@ TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
         list->customCell(row, 0, cells.back());
     }
     // A marker that falls due 40 ms after the second press: the loop gives timers their ticks in the
-    // order they fall due, so the press timer's tick comes after it only if the press started its
-    // period anew.
+    // order they fall due, so the press timer's tick comes before it only if the press left the
+    // period where it was.
     fw::Ref<fw::Timer> marker = fw::New<fw::Timer>();
     marker->setPeriod(40);
     marker->Action.bind(
         [&] { log.push_back(std::string("marker, Go ") + (pressTimer->Go ? "True" : "False")); });
-    // At 70 ms, the first tick not yet come: without a new period it would come 30 ms later.
+    // At 70 ms, the first tick not yet come: it comes 30 ms later.
     auto second = after(70, [&] {
         marker->setMode(1);
         list->Event_CellClick(1, 0, 0, 0);
@@ -135,11 +140,15 @@ TEST_F(PressTimerTest, APressDuringAnothersWaitIsEndedByTheSameTick)
     });
     list->Event_CellClick(0, 0, 0, 0);
     log.push_back("outer returned");
+    EXPECT_FALSE(pressTimer->Go);
+    ASSERT_TRUE(processEventsUntil([&] {
+        return std::any_of(
+            log.begin(), log.end(), [](const std::string& e) { return e.starts_with("marker"); });
+    }));
 
     EXPECT_EQ(log,
         (std::vector<std::string> {
-            "cellClick", "cellClick", "marker, Go True", "inner returned", "outer returned" }));
-    EXPECT_FALSE(pressTimer->Go);
+            "cellClick", "cellClick", "inner returned", "outer returned", "marker, Go False" }));
     EXPECT_EQ(pressTimer->Mode(), 0);
     EXPECT_EQ(cells[0]->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(cells[1]->mycolor, ButtonsCell::normalColor);
@@ -174,6 +183,40 @@ TEST_F(PressTimerTest, ATimerTellsItsReceiversAfterEachAction)
     EXPECT_EQ(twice.actionsSeen, (std::vector<int> { 1, 2 }));
     EXPECT_EQ(once.actionsSeen, std::vector<int> { 1 });
     timer->removeActionNotificationReceiver(&twice);
+}
+
+// Presses that keep coming, each from inside the wait of the one before and faster than the period:
+// they do not put the tick off, so it ends the waits of the whole burst, which cannot nest for as long
+// as presses come.
+TEST_F(PressTimerTest, PressesThatKeepComingDoNotPutTheTickOff)
+{
+    fw::Ref<Window1> window = startWithoutLoop();
+    fw::Ref<CustomCellListbox> list = window->CustomCellListbox1();
+    std::vector<std::string> log;
+    fw::Ref<TestButtonsCell> cell = fw::New<TestButtonsCell>(&log);
+    list->AddRow("");
+    list->customCell(0, 0, cell);
+    // One every 10 ms would keep a tick that each press put off from coming: five periods' worth.
+    const int most = 50;
+    int presses = 0;
+    int waiting = 0;
+    std::vector<std::unique_ptr<QTimer>> timers;
+    std::function<void()> press = [&] {
+        // Go is False only once the tick has come: it has ended the burst.
+        if ((presses > 0 && !window->Class21()->Go) || presses == most)
+            return;
+        ++presses;
+        ++waiting;
+        timers.push_back(after(10, press));
+        list->Event_CellClick(0, 0, 0, 0);
+        --waiting;
+    };
+    timers.push_back(after(0, press));
+    ASSERT_TRUE(processEventsUntil([&] { return presses > 0 && waiting == 0; }));
+
+    EXPECT_LT(presses, most) << "the tick came only once the presses stopped";
+    EXPECT_FALSE(window->Class21()->Go);
+    EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
 }
 
 TEST_F(PressTimerTest, ThePalettesTimerHoldsItsWindowUntilTheWindowCloses)
