@@ -30,16 +30,6 @@ uint32_t keywordCode(const String& keyword)
     return code;
 }
 
-// The sends in progress, each waiting inside the handler that made it.
-int32_t sendsWaiting = 0;
-
-struct Waiting {
-    Waiting() { ++sendsWaiting; }
-    ~Waiting() { --sendsWaiting; }
-    Waiting(const Waiting&) = delete;
-    Waiting& operator=(const Waiting&) = delete;
-};
-
 } // namespace
 
 const ClassRecord& AppleEvent::__Lookup()
@@ -73,9 +63,8 @@ bool AppleEvent::Send()
 {
     // Both before the socket is opened: after a quit nothing more goes out, and at the bound a send
     // costs neither a descriptor nor a level of stack.
-    if (Runtime::quitRequested() || sendsWaiting >= maxWaitingSends)
+    if (Runtime::quitRequested() || qt::sendsWaiting() >= maxWaitingSends)
         return false;
-    const Waiting waiting;
     // Handlers run inside the wait: the event, and the texts it sends from, are held until it ends,
     // whatever those handlers do to it.
     Ref<AppleEvent> protector(this);

@@ -4,6 +4,7 @@
 #include "framework/MsgBox.h"
 #include "framework/WindowList.h"
 #include "framework/qt/FrontSwitchNotifier.h"
+#include "framework/qt/NestedLoop.h"
 #include "platform/CarbonEvents.h"
 
 #include <QApplication>
@@ -95,9 +96,10 @@ void Application::DoEvents(int32_t)
         timer->setTimerType(Qt::PreciseTimer);
         return timer;
     }();
+    const qt::NestedLoop level;
     wakeUp->start(10);
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::processEvents(level.events() | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(level.events());
     Runtime::rethrowPending();
 }
 

@@ -29,7 +29,8 @@ public:
 
     // Handles the events that are pending and returns, so that it nests inside a handler. The
     // argument is taken and not used: the palette's wait passes -1, and a turn that finds nothing
-    // pending waits at most 10 ms by itself.
+    // pending waits at most 10 ms by itself. Nested deep inside other waits, it leaves the user's
+    // input queued for an outer level, so that clicks that keep coming cannot exhaust the stack.
     void DoEvents(int32_t milliseconds = -1);
 
     bool AutoQuit() const { return m_autoQuit; }

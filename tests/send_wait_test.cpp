@@ -170,6 +170,32 @@ TEST_F(SendWait, EachNestedSendCountsItsOwnAnswer)
     }
 }
 
+// Sends nested inside one another, each made once the ones around it have their answers: those no
+// longer wait, though the sends inside keep them from returning, and do not count toward the bound.
+TEST_F(SendWait, SendsWhoseAnswersHaveComeDoNotCountTowardTheBound)
+{
+    ScriptReceiver ide;
+    ASSERT_TRUE(ide.listening());
+    const int nested = fw::AppleEvent::maxWaitingSends + 4;
+    std::vector<std::string> expected;
+    std::vector<bool> sent;
+    std::vector<std::unique_ptr<QTimer>> timers;
+    std::function<void()> deeper = [&] {
+        // The IDE takes its clients in turn: once it has answered an event of its own, it has
+        // answered every send before it, and a turn of the loop lets those sends read their answers.
+        ide.events();
+        settle();
+        expected.push_back("script " + std::to_string(expected.size() + 1));
+        if (expected.size() < static_cast<size_t>(nested))
+            timers.push_back(after(0, deeper)); // inside this send's wait
+        sent.push_back(send(expected.back()));
+    };
+    timers.push_back(after(0, deeper));
+    ASSERT_TRUE(processEventsUntil([&] { return sent.size() == static_cast<size_t>(nested); }));
+    EXPECT_EQ(sent, std::vector<bool>(nested, true));
+    EXPECT_EQ(ide.scripts(), expected);
+}
+
 TEST_F(SendWait, AQuitDuringTheWaitEndsItAndIsNoSuccess)
 {
     ScriptReceiver ide(0, false);

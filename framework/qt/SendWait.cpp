@@ -1,6 +1,7 @@
 #include "framework/qt/SendWait.h"
 
 #include "framework/Application.h"
+#include "framework/qt/NestedLoop.h"
 #include "platform/AppleEventTransport.h"
 
 #include <QCoreApplication>
@@ -13,10 +14,42 @@
 
 namespace fw::qt {
 
+namespace {
+
+int unanswered = 0;
+
+// Counts one send among the unanswered from the start of its wait until it finishes, or until the
+// wait ends without it (a quit, an exception from a handler).
+class Unanswered {
+public:
+    Unanswered() { ++unanswered; }
+    ~Unanswered() { answered(); }
+    Unanswered(const Unanswered&) = delete;
+    Unanswered& operator=(const Unanswered&) = delete;
+
+    void answered()
+    {
+        if (m_counted)
+            --unanswered;
+        m_counted = false;
+    }
+
+private:
+    bool m_counted = true;
+};
+
+} // namespace
+
+int sendsWaiting()
+{
+    return unanswered;
+}
+
 bool waitForSend(platform::AppleEventSend& send)
 {
     if (send.finished())
         return send.sent();
+    Unanswered counted;
     QSocketNotifier reader(send.descriptor(), QSocketNotifier::Read);
     QSocketNotifier writer(send.descriptor(), QSocketNotifier::Write);
     QTimer nextTry;
@@ -28,6 +61,7 @@ bool waitForSend(platform::AppleEventSend& send)
         writer.setEnabled(waiting && (send.events() & POLLOUT));
         if (!waiting) {
             nextTry.stop();
+            counted.answered();
             return;
         }
         // Rounded up, so that the step at the deadline comes at it or after it, never before.
@@ -43,11 +77,12 @@ bool waitForSend(platform::AppleEventSend& send)
     QObject::connect(&writer, &QSocketNotifier::activated, step);
     QObject::connect(&nextTry, &QTimer::timeout, step);
     follow();
+    const NestedLoop level;
     while (!send.finished()) {
         if (Runtime::quitRequested())
             return false;
         // Every wake-up here is an event: the send's own, or one for the rest of the program.
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(level.events() | QEventLoop::WaitForMoreEvents);
         Runtime::rethrowPending();
     }
     return send.sent();

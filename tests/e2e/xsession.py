@@ -8,6 +8,7 @@ import contextlib
 import ctypes
 import os
 import re
+import resource
 import select
 import shutil
 import signal
@@ -54,11 +55,19 @@ class Processes:
         self.logs = logs
         self.running = []  # (name, Popen)
 
-    def start(self, name, argv, env, **kwargs):
+    def start(self, name, argv, env, stack=None, **kwargs):
+        """`stack`, when given, is the process's stack limit in bytes."""
         log = open(os.path.join(self.logs, name + ".log"), "wb")
         kwargs.setdefault("stdout", log)
         kwargs.setdefault("stderr", log)
-        process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, preexec_fn=die_with_parent, **kwargs)
+        hard = resource.getrlimit(resource.RLIMIT_STACK)[1]
+
+        def prepare():
+            die_with_parent()
+            if stack is not None:
+                resource.setrlimit(resource.RLIMIT_STACK, (stack, hard))
+
+        process = subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL, preexec_fn=prepare, **kwargs)
         log.close()
         self.running.append((name, process))
         return process
