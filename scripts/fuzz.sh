@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for a bounded time (FUZZ_SECONDS,
 # 60 by default). The inputs kept under tests/fuzz/corpus/<target>/ are replayed first: they are the
-# regression fixtures of crashes found before.
+# regression fixtures of crashes found before. FUZZ_CMAKE_ARGS, when set, goes to CMake as well.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 bash scripts/deps.sh clang-14 libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libpcre2-dev \
   libgtest-dev googletest
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DIDE_SCRIPT_FUZZ=ON >/dev/null
+  -DIDE_SCRIPT_FUZZ=ON ${FUZZ_CMAKE_ARGS:-} >/dev/null
 targets=()
 for source in tests/fuzz/*_fuzz.cpp; do
   targets+=("$(basename "$source" .cpp)")

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
 echo "== Build and test"
-bash scripts/build.sh build
+bash scripts/build.sh build -DIDE_SCRIPT_WERROR=ON
 # The end-to-end test's virtual display and the tools that drive and look at it.
 bash scripts/deps.sh xvfb xdotool x11-utils x11-apps xclip
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j"$jobs")
@@ -16,10 +16,10 @@ echo "== The program's own code and the platform compile no Qt header"
 bash scripts/check-no-qt.sh build app list platform
 
 echo "== Fuzz the parsers of outside bytes"
-bash scripts/fuzz.sh
+FUZZ_CMAKE_ARGS=-DIDE_SCRIPT_WERROR=ON bash scripts/fuzz.sh
 
 echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DIDE_SCRIPT_SANITIZE=ON
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DIDE_SCRIPT_SANITIZE=ON -DIDE_SCRIPT_WERROR=ON
 # The real program on a virtual display too: the end-to-end test, and the leak check that shows the
 # suppressions hide only the system libraries' leaks at exit.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
