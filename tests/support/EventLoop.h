@@ -3,6 +3,8 @@
 #include "platform/CarbonEvents.h"
 #include "tests/support/Patience.h"
 
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 
 #include <chrono>
@@ -31,12 +33,23 @@ inline bool processEventsUntil(
 }
 
 // Runs the event loop until the front-switch watch has read every notice that the kernel holds for it.
-// The kernel queues a notice as the change is made, so all that was done to the folders before has
-// then been heard and handled, and what did not happen by then does not happen.
-inline bool everyFrontNoticeHeard()
+// The kernel queues a notice as a change to the watched folders is made, so every change made before
+// the call has then been read, and the switches among them have been handed to the handlers; only
+// when this runs inside a handler's round, those are handed over once that round ends. Changes made
+// later, and the tries again that the watch asks of the loop, are not waited for. A watch without a
+// descriptor has nothing to read, and hearing nothing from it would prove nothing: that is a failure.
+[[nodiscard]] inline testing::AssertionResult everyFrontNoticeHeard()
 {
-    return processEventsUntil([] {
-        pollfd watch { fw::platform::frontSwitchDescriptor(), POLLIN, 0 };
-        return poll(&watch, 1, 0) == 0;
+    bool watched = true;
+    const bool quiet = processEventsUntil([&watched] {
+        const int descriptor = fw::platform::frontSwitchDescriptor();
+        watched = descriptor >= 0;
+        pollfd watch { descriptor, POLLIN, 0 };
+        return !watched || poll(&watch, 1, 0) == 0;
     });
+    if (!watched)
+        return testing::AssertionFailure() << "the front-switch watch has no descriptor to read";
+    if (!quiet)
+        return testing::AssertionFailure() << "notices were still unread when time ran out";
+    return testing::AssertionSuccess();
 }
