@@ -10,7 +10,6 @@
 #include "list/CustomCellListbox.h"
 
 #include <algorithm>
-#include <chrono>
 #include <optional>
 
 namespace {
@@ -185,6 +184,16 @@ TEST_F(CustomCellListboxTest, AButtonCellsClickShowsThePressFlashInOrder)
 {
     fw::Ref<TestButtonsCell> cell = addButton();
     list->CustomCellClick.bind([&](fw::Ref<CustomListboxCell>) { log.push_back("CustomCellClick"); });
+    // The press timer tells its receivers after each Action, which has cleared Go by then.
+    struct TickLog : fw::ActionNotificationReceiver {
+        explicit TickLog(std::vector<std::string>& log)
+            : log(log)
+        {
+        }
+        void PerformAction() override { log.push_back("tick"); }
+        std::vector<std::string>& log;
+    } ticks(log);
+    timer()->addActionNotificationReceiver(&ticks);
     settle();
     log.clear();
     auto watch = after(0, [&] {
@@ -192,32 +201,33 @@ TEST_F(CustomCellListboxTest, AButtonCellsClickShowsThePressFlashInOrder)
             + std::to_string(timer()->Mode()));
     });
 
-    const auto start = std::chrono::steady_clock::now();
     const bool result = list->Event_CellClick(0, 0, 1, 1);
-    const auto waited = std::chrono::steady_clock::now() - start;
     log.push_back("returned");
     settle();
+    timer()->removeActionNotificationReceiver(&ticks);
 
     EXPECT_TRUE(result);
     EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
     EXPECT_FALSE(timer()->Go);
-    EXPECT_GE(waited, std::chrono::milliseconds(50));
+    EXPECT_EQ(std::count(log.begin(), log.end(), "tick"), 1);
     EXPECT_TRUE(timer()->myBu.isNil());
     // Pressed, the handler's event, the first repaint (inside the wait, with the pressed face) and the
-    // armed timer, the return once its tick has cleared Go, and after it the repaint with the normal
-    // face.
+    // armed timer, its tick, the return once the tick has cleared Go, and after it the repaint with the
+    // normal face.
     const size_t clicked = indexOf("cellClick");
     const size_t custom = indexOf("CustomCellClick");
     const size_t pressedPaint = indexOf("cellPaint 0 777777");
     const size_t armed = indexOf("waiting Go True Mode 1");
+    const size_t tick = indexOf("tick");
     const size_t returned = indexOf("returned");
     const size_t normalPaint = indexOf("cellPaint 0 BDBBBD");
     ASSERT_LT(normalPaint, log.size());
     EXPECT_LT(clicked, custom);
     EXPECT_LT(custom, pressedPaint);
     EXPECT_LT(custom, armed);
-    EXPECT_LT(pressedPaint, returned);
-    EXPECT_LT(armed, returned);
+    EXPECT_LT(pressedPaint, tick);
+    EXPECT_LT(armed, tick);
+    EXPECT_LT(tick, returned);
     EXPECT_LT(returned, normalPaint);
 }
 
