@@ -8,7 +8,6 @@
 #include "list/CustomCellListbox.h"
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,18 +15,22 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
+// A timer armed now for one tick `milliseconds` later, at which it calls `action`.
+fw::Ref<fw::Timer> markerIn(int32_t milliseconds, std::function<void()> action)
+{
+    fw::Ref<fw::Timer> marker = fw::New<fw::Timer>();
+    marker->Action.bind(std::move(action));
+    marker->setPeriod(milliseconds);
+    marker->setMode(1);
+    return marker;
+}
 
 // Runs the loop until a timer armed now for `milliseconds` has ticked. The loop gives timers their
 // ticks in the order they fall due, so any tick due before it has come by then, however late the loop.
 void runUntilAMarkerTicks(int32_t milliseconds)
 {
-    fw::Ref<fw::Timer> marker = fw::New<fw::Timer>();
     bool ticked = false;
-    marker->Action.bind([&ticked] { ticked = true; });
-    marker->setPeriod(milliseconds);
-    marker->setMode(1);
+    const fw::Ref<fw::Timer> marker = markerIn(milliseconds, [&ticked] { ticked = true; });
     EXPECT_TRUE(processEventsUntil([&ticked] { return ticked; })) << "the marker never ticked";
 }
 
@@ -38,10 +41,8 @@ public:
     {
         Class2::Event_Action();
         ++count;
-        last = Clock::now();
     }
     int count = 0;
-    Clock::time_point last;
 };
 
 // A press timer as the palette's settings record makes it: off, with a period of 100 ms.
@@ -75,11 +76,22 @@ TEST_F(PressTimerTest, ANewTimerNeverFires)
 
 TEST_F(PressTimerTest, OneTickComesAboutAPeriodAfterModeOne)
 {
+    // Markers due half a period before and half a period after the tick, the one armed before the
+    // press timer and the other after it. The loop gives timers their ticks in the order they fall
+    // due, so however late it runs, a tick that comes a period after Mode 1 comes between them.
+    std::vector<std::string> log;
+    const auto logged = [&](const char* name) {
+        return [&log, this, name] {
+            log.push_back(std::string(name) + " after " + std::to_string(timer->count));
+        };
+    };
+    const fw::Ref<fw::Timer> sooner = markerIn(50, logged("sooner"));
     timer->Go = true;
-    const auto armed = Clock::now();
     timer->setMode(1);
-    ASSERT_TRUE(processEventsUntil([&] { return !timer->Go; }));
-    EXPECT_GE(timer->last - armed, milliseconds(50));
+    const fw::Ref<fw::Timer> later = markerIn(150, logged("later"));
+    ASSERT_TRUE(processEventsUntil([&] { return log.size() == 2; }));
+    EXPECT_EQ(log, (std::vector<std::string> { "sooner after 0", "later after 1" }));
+    EXPECT_FALSE(timer->Go);
     EXPECT_EQ(timer->count, 1);
     EXPECT_EQ(timer->Mode(), 0); // the single shot is spent
     runUntilAMarkerTicks(200); // two periods: a second tick would come first
