@@ -78,9 +78,10 @@ protected:
     fw::Ref<CustomCellListbox> list;
 };
 
-TEST_F(ButtonsCellTest, ANewCellHoldsItsListAndTheNormalFace)
+TEST_F(ButtonsCellTest, ANewCellHoldsItsCaptionItsListAndTheNormalFace)
 {
     fw::Ref<ButtonsCell> cell = button("Hello");
+    EXPECT_TRUE(hasCaption(cell, "Hello"));
     EXPECT_TRUE(cell->myself == list);
     EXPECT_EQ(cell->mycolor, ButtonsCell::normalColor);
     EXPECT_EQ(cell->compareValue(), 0);

@@ -100,7 +100,7 @@ TEST_F(Scripts, TheListsOpenListsEveryScriptItemInTheFoldersOrder)
     }
 
     open();
-    EXPECT_TRUE(rowsShow(list, expected));
+    EXPECT_TRUE(rowsHoldCaptions(list, expected));
     for (int32_t row = 0; row < list->ListCount(); ++row) {
         ASSERT_TRUE(cell(row)) << row;
         EXPECT_TRUE(cell(row)->myself == list) << row;
@@ -125,7 +125,7 @@ TEST_F(Scripts, ReadMenuAgainAddsEveryItemOnceMoreEachWithACellOfItsOwn)
     folder.write("two.rbs");
     open();
     window->ReadMenu(list);
-    EXPECT_TRUE(rowsShow(list, { "one", "two", "one", "two" }));
+    EXPECT_TRUE(rowsHoldCaptions(list, { "one", "two", "one", "two" }));
     std::set<ButtonsCell*> cells;
     for (int32_t row = 0; row < list->ListCount(); ++row)
         cells.insert(cell(row).get());
@@ -158,7 +158,7 @@ TEST_F(Scripts, ARowsCaptionKeepsOnlyItsOwnBytes)
     const size_t before = heapInUse();
     window->ReadMenu(list);
     const size_t after = heapInUse();
-    ASSERT_TRUE(rowsShow(list, { "notes_rbs" }));
+    ASSERT_TRUE(rowsHoldCaptions(list, { "notes_rbs" }));
     EXPECT_LT(static_cast<ptrdiff_t>(after - before), 256 * 1024) << "bytes kept with the row";
 }
 
@@ -254,7 +254,7 @@ TEST_F(Scripts, ARowWhoseFileCannotBeReadSendsNothingAndShowsNothing)
     std::vector<std::string> shown;
     for (const auto& row : rows)
         shown.push_back(row.caption);
-    ASSERT_TRUE(rowsShow(list, shown));
+    ASSERT_TRUE(rowsHoldCaptions(list, shown));
     std::vector<std::string> sent;
     for (int32_t row = 0; row < list->ListCount(); ++row) {
         SCOPED_TRACE(rows[row].caption);
@@ -282,7 +282,7 @@ TEST_F(Scripts, AScriptBesideItsUpperCaseTwinGetsOneRowThatRunsIt)
     ScriptReceiver ide;
     ASSERT_TRUE(ide.listening());
     open();
-    ASSERT_TRUE(rowsShow(list, { "Y" }));
+    ASSERT_TRUE(rowsHoldCaptions(list, { "Y" }));
     EXPECT_TRUE(click(0));
     EXPECT_EQ(ide.scripts(), std::vector<std::string> { "the script" });
     EXPECT_TRUE(messages.texts.empty());

@@ -343,7 +343,7 @@ TEST_F(PaletteSendWait, AQuitEndsEveryWaitAtOnceAndNothingIsSentAfterIt)
     list->DeleteAllRows();
     window->ReadMenu(list);
     const int32_t a = 0, b = 1, flashOnly = 2;
-    ASSERT_TRUE(rowsShow(list, { "A", "B", "N_rbs" }));
+    ASSERT_TRUE(rowsHoldCaptions(list, { "A", "B", "N_rbs" }));
     // A tick long after a prompt end: a wait that returns before the tick sees Go still True.
     window->Class21()->setPeriod(5000);
     std::vector<std::string> log;

@@ -274,18 +274,18 @@ TEST_F(WindowHandlers, ReloadReadsTheFolderAnew)
     folder.write("Alpha.rbs");
     folder.write("Beta.rbs");
     open();
-    ASSERT_TRUE(rowsShow(list, { "Alpha", "Beta" }));
+    ASSERT_TRUE(rowsHoldCaptions(list, { "Alpha", "Beta" }));
     fw::Ref<fw::Object> oldBeta = list->CellTag(1, 0).objectValue();
 
     std::filesystem::remove(folder.pathOf("Alpha.rbs"));
     folder.write("Gamma.rbs");
     folder.write("notes.txt");
     clickButton(window->BevelButton1());
-    EXPECT_TRUE(rowsShow(list, { "Beta", "Gamma" }));
+    EXPECT_TRUE(rowsHoldCaptions(list, { "Beta", "Gamma" }));
     EXPECT_FALSE(list->CellTag(0, 0).objectValue() == oldBeta) << "each reading makes new cells";
 
     clickButton(window->BevelButton1());
-    EXPECT_TRUE(rowsShow(list, { "Beta", "Gamma" })) << "no row twice";
+    EXPECT_TRUE(rowsHoldCaptions(list, { "Beta", "Gamma" })) << "no row twice";
     EXPECT_TRUE(messages.texts.empty());
 }
 
@@ -307,7 +307,7 @@ TEST_F(WindowHandlers, ReloadShowsTheListFromItsFirstRowAfterAScroll)
     ASSERT_GT(view->topRow(), 0);
 
     clickButton(window->BevelButton1());
-    EXPECT_TRUE(rowsShow(list, scripts));
+    EXPECT_TRUE(rowsHoldCaptions(list, scripts));
     EXPECT_EQ(view->topRow(), 0);
     settle();
     EXPECT_EQ(view->topRow(), 0);
