@@ -32,12 +32,13 @@ public:
     bool Send();
 
     // The sends that may wait for their answers at once. Each is a nested loop inside a click's
-    // handler, about 3.5 KB of stack (twice that under AddressSanitizer), and holds two descriptors:
-    // its socket and the script file that the palette keeps open through the send. 16 of them hold
-    // some 56 KB of the 8 MiB of stack and 32 of the 1,024 descriptors that a Debian 12 system gives a
+    // handler, some 4 KB of stack (twice that under AddressSanitizer), and holds two descriptors: its
+    // socket and the script file that the palette keeps open through the send. 16 of them hold some
+    // 64 KB of the 8 MiB of stack and 32 of the 1,024 descriptors that a Debian 12 system gives a
     // process by default, however long clicks keep coming while the receiver does not answer. A send
-    // whose answer has come no longer counts: clicks that come faster than sends end may keep it from
-    // returning, but then the bound of nested loops holds them.
+    // whose answer has come no longer counts, though it keeps its two descriptors until it returns:
+    // clicks that come faster than sends end may keep it from returning, but then the bound of nested
+    // loops (qt::NestedLoop, 32 levels) holds them, and with them the descriptors, to some 64.
     static constexpr int32_t maxWaitingSends = 16;
 
 private:

@@ -24,8 +24,9 @@ struct actionSource {
     static const ClassRecord& __Lookup();
 };
 
-// A timer on the event loop. Mode 0 is off, 1 a single tick Period milliseconds after the mode is set,
-// 2 a tick every Period milliseconds. Action is raised from the event loop, and so also from inside
+// A timer on the event loop. Mode 0 is off, 1 a single tick Period milliseconds after the mode is set
+// (a setting while that tick is still to come leaves it where it is: see setMode), 2 a tick every Period
+// milliseconds. Action is raised from the event loop, and so also from inside
 // DoEvents.
 class Timer : public Object {
 public:

@@ -9,7 +9,8 @@ namespace fw::qt {
 // faster than the program takes them, no level gets to return and each click nests another, some
 // 4 KB of stack deeper, until the stack runs out. Past maxDepth levels a loop leaves the user's
 // input queued, in order, until a level not so deep takes it: nothing is lost, and timers,
-// repaints and the sends' answers go on.
+// repaints and the sends' answers go on. A quit is input too (Ctrl+Q, the close button's message), so
+// during such a burst it waits its turn behind the clicks queued before it.
 class NestedLoop {
 public:
     // 32 levels of some 4 KB (about twice that under AddressSanitizer) hold about 130 KB of stack,
